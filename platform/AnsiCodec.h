@@ -1,0 +1,34 @@
+#pragma once
+// Program files are text in code page 932 (Shift-JIS as Windows extends it).
+// This module is the only place that converts between those bytes and text.
+// It never substitutes silently: it tells where a byte could not be read or a
+// character cannot be written.
+
+#include <QByteArray>
+#include <QString>
+
+namespace brennvik {
+
+struct DecodeResult {
+    QString text;
+    bool ok = true;
+    qsizetype firstBadByte = -1;  // offset of the first byte that is not code page 932
+};
+
+struct EncodeResult {
+    QByteArray bytes;
+    bool ok = true;
+    qsizetype firstBadChar = -1;  // index (in UTF-16 units) of the first character code page 932 cannot hold
+};
+
+class AnsiCodec {
+public:
+    // Undecodable bytes become U+FFFD in the text, one per byte.
+    static DecodeResult decode(const QByteArray &bytes);
+    // Unencodable characters are left out of the bytes.
+    static EncodeResult encode(const QString &text);
+    // The bytes of one character; empty when the code page cannot hold it.
+    static QByteArray encodeChar(QChar c);
+};
+
+}  // namespace brennvik

@@ -1,0 +1,96 @@
+#include "KeyboardLocks.h"
+
+#include <QGuiApplication>
+
+#include <map>
+
+#ifdef BRENNVIK_HAVE_X11
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+#endif
+
+namespace brennvik {
+
+namespace {
+
+struct State {
+    bool decided = false;
+    bool useX11 = false;
+    std::map<int, bool> keys{{VK_CAPITAL, false}, {VK_NUMLOCK, false}, {VK_INSERT, false}};
+};
+
+State &Keys() {
+    static State state;
+    return state;
+}
+
+#ifdef BRENNVIK_HAVE_X11
+Display *X11Display() {
+    static Display *display = XOpenDisplay(nullptr);
+    return display;
+}
+
+unsigned X11Mask(int vk) {
+    if (vk == VK_CAPITAL) return LockMask;
+    if (vk == VK_NUMLOCK) return XkbKeysymToModifiers(X11Display(), 0xff7f /* Num_Lock */);
+    return 0;
+}
+
+bool X11LockState(int vk) {
+    XkbStateRec state;
+    if (XkbGetState(X11Display(), XkbUseCoreKbd, &state) != Success) return false;
+    return (state.locked_mods & X11Mask(vk)) != 0;
+}
+
+void X11SetLock(int vk, bool on) {
+    const unsigned mask = X11Mask(vk);
+    if (mask == 0) return;
+    XkbLockModifiers(X11Display(), XkbUseCoreKbd, mask, on ? mask : 0);
+    XFlush(X11Display());
+}
+#endif
+
+bool UsesX11(int vk) {
+    State &s = Keys();
+    if (!s.decided) {
+        s.decided = true;
+#ifdef BRENNVIK_HAVE_X11
+        s.useX11 = QGuiApplication::platformName() == QLatin1String("xcb") && X11Display() != nullptr;
+#endif
+    }
+    return s.useX11 && vk != VK_INSERT;
+}
+
+}  // namespace
+
+void UseInProcessKeyStates(bool capsLock, bool numLock, bool insert) {
+    State &s = Keys();
+    s.decided = true;
+    s.useX11 = false;
+    s.keys[VK_CAPITAL] = capsLock;
+    s.keys[VK_NUMLOCK] = numLock;
+    s.keys[VK_INSERT] = insert;
+}
+
+bool KeyLockState(int16_t virtualKey) {
+#ifdef BRENNVIK_HAVE_X11
+    if (UsesX11(virtualKey)) return X11LockState(virtualKey);
+#else
+    UsesX11(virtualKey);
+#endif
+    return Keys().keys[virtualKey];
+}
+
+void keybd_event(int16_t virtualKey, int flags) {
+    if (flags != KEYEVENTF_KEYUP) return;  // a lock toggles when its key is released
+    if (virtualKey != VK_CAPITAL && virtualKey != VK_NUMLOCK && virtualKey != VK_INSERT) return;
+#ifdef BRENNVIK_HAVE_X11
+    if (UsesX11(virtualKey)) {
+        X11SetLock(virtualKey, !X11LockState(virtualKey));
+        return;
+    }
+#endif
+    Keys().keys[virtualKey] = !Keys().keys[virtualKey];
+}
+
+}  // namespace brennvik

@@ -1,0 +1,28 @@
+#pragma once
+// Key states the status bar shows and the program toggles: Caps Lock, Num Lock
+// and Insert. On X11 Caps Lock and Num Lock are the display's real lock
+// states; elsewhere (and for Insert always) the state is kept in the program.
+
+#include <cstdint>
+
+namespace brennvik {
+
+enum VirtualKey : int16_t {
+    VK_CAPITAL = 20,
+    VK_INSERT = 45,
+    VK_NUMLOCK = 144,
+};
+
+enum KeyEventFlags : int { KEYEVENTF_KEYDOWN = 0, KEYEVENTF_KEYUP = 2 };
+
+// A simulated key stroke; a key-up of a lock key toggles its state.
+void keybd_event(int16_t virtualKey, int flags);
+
+// True while the lock (or insert mode) is on.
+bool KeyLockState(int16_t virtualKey);
+
+// Tests: forget the display and keep every state in the program, starting
+// from the given states.
+void UseInProcessKeyStates(bool capsLock, bool numLock, bool insert);
+
+}  // namespace brennvik

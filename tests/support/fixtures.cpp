@@ -1,0 +1,90 @@
+#include "fixtures.h"
+
+#include "platform/KeyboardLocks.h"
+#include "platform/Modal.h"
+#include "platform/SettingsStore.h"
+#include "process/cutting_conditions.h"
+#include "process/machine_settings.h"
+#include "process/process_state.h"
+#include "workspace/document_slots.h"
+#include "workspace/frmMain.h"
+#include "workspace/startup.h"
+#include "workspace/workspace_state.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QSettings>
+
+namespace brennvik {
+
+void ProgramFixture::SetUp() {
+    ASSERT_TRUE(m_dir.isValid());
+    SetSettingsFilePath(m_dir.filePath(QStringLiteral("Brennvik.ini")));
+    ClearSettingsWriteLog();
+    ResetWorkspaceState();
+    ResetDocumentSlots();
+    ResetMachineSettings();
+    ResetProcessState();
+    ResetCuttingConditions();
+    UseInProcessKeyStates(false, false, false);
+    m_msgBoxes.clear();
+    SetMsgBoxResponder([this](const MsgBoxCall &call) {
+        m_msgBoxes.push_back(call);
+        return m_msgBoxAnswer ? m_msgBoxAnswer(call) : vbOK;
+    });
+}
+
+void ProgramFixture::TearDown() {
+    if (m_main) CloseMain();
+    SetModalDriver({});
+    SetMsgBoxResponder({});
+    SetSettingsFilePath(QString());
+}
+
+void ProgramFixture::WriteSettingsFile(const QByteArray &ini) {
+    QFile f(SettingsFilePath());
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(ini);
+}
+
+QByteArray ProgramFixture::ReadSettingsFile() const {
+    QFile f(SettingsFilePath());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString ProgramFixture::StoredSetting(const QString &section, const QString &key) const {
+    QSettings s(SettingsFilePath(), QSettings::IniFormat);
+    const QVariant v = s.value(section + u'/' + key);
+    return v.isValid() ? v.toString() : QString();
+}
+
+frmMain *ProgramFixture::StartMain(const QStringList &files) {
+    m_main = StartUp(files);
+    return m_main;
+}
+
+void ProgramFixture::CloseMain() {
+    frmMain *m = m_main;
+    m_main = nullptr;
+    m->setAttribute(Qt::WA_DeleteOnClose, false);
+    m->close();
+    delete m;
+    QApplication::processEvents();
+}
+
+QString ProgramFixture::WriteFile(const QString &name, const QByteArray &bytes) {
+    const QString path = m_dir.filePath(name);
+    QFile f(path);
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.write(bytes);
+    return path;
+}
+
+void ScriptNextModal(std::function<void(QWidget *)> script) {
+    SetModalDriver([script](QWidget *w) {
+        SetModalDriver({});
+        script(w);
+    });
+}
+
+}  // namespace brennvik

@@ -1,0 +1,42 @@
+#include "startup.h"
+
+#include "frmMain.h"
+#include "platform/KeyboardLocks.h"
+#include "workspace_state.h"
+
+#include <QApplication>
+#include <QLabel>
+
+namespace brennvik {
+
+void PressKey(int16_t virtualKey) {
+    keybd_event(virtualKey, KEYEVENTF_KEYDOWN);
+    keybd_event(virtualKey, KEYEVENTF_KEYUP);
+}
+
+void PressKey(int16_t first, int16_t second) {
+    keybd_event(first, KEYEVENTF_KEYDOWN);
+    keybd_event(second, KEYEVENTF_KEYDOWN);
+    keybd_event(second, KEYEVENTF_KEYUP);
+    keybd_event(first, KEYEVENTF_KEYUP);
+}
+
+frmMain *StartUp(const QStringList &commandLineFiles) {
+    auto *window = new frmMain;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    g_frmMain = window;
+    g_Pi = 3.14159265398;
+    window->MDIForm_Load(commandLineFiles);
+    window->show();
+    // The Caps Lock panel tells the state.
+    window->UpdateStatusPanels();
+    if (!window->StatusPanel(3)->property("keyOn").toBool()) PressKey(VK_CAPITAL);
+    return window;
+}
+
+int Main(const QStringList &commandLineFiles) {
+    StartUp(commandLineFiles);
+    return QApplication::exec();
+}
+
+}  // namespace brennvik
