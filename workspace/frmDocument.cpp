@@ -1,6 +1,7 @@
 #include "frmDocument.h"
 
 #include "platform/RichTextPane.h"
+#include "typing_aid.h"
 
 #include <QLabel>
 
@@ -21,6 +22,8 @@ frmDocument::frmDocument(QWidget *parent) : QWidget(parent) {
     m_activePane = txtText;
     connect(txtText, &RichTextPane::GotFocus, this, [this] { m_activePane = txtText; });
     connect(txtTextB, &RichTextPane::GotFocus, this, [this] { m_activePane = txtTextB; });
+    connect(txtText, &RichTextPane::KeyPress, this, [this](int k) { ApplyTypingAid(txtText, k, false); });
+    connect(txtTextB, &RichTextPane::KeyPress, this, [this](int k) { ApplyTypingAid(txtTextB, k, true); });
 }
 
 RichTextPane *frmDocument::ActivePane() const { return m_activePane; }

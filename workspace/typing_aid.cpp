@@ -1,0 +1,7 @@
+#include "typing_aid.h"
+
+namespace brennvik {
+
+void ApplyTypingAid(RichTextPane *, int, bool) {}
+
+}  // namespace brennvik
