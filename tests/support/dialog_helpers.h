@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QString>
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -30,6 +31,12 @@ inline QString BoxText(QWidget *root, const char *name) {
 // Clicks a button, option or check box.
 inline void ClickControl(QWidget *root, const char *name) {
     if (auto *button = Child<QAbstractButton>(root, name)) button->click();
+}
+
+// Makes a shown window the active one, so that focus and keys reach it.
+inline bool ActivateWindow(QWidget *window) {
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
 }
 
 }  // namespace brennvik

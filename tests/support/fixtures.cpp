@@ -111,8 +111,10 @@ QString ProgramFixture::WriteFile(const QString &name, const QByteArray &bytes) 
 
 void ScriptNextModal(std::function<void(QWidget *)> script) {
     SetModalDriver([script](QWidget *w) {
+        // Removing the driver destroys this lambda: run a copy of the script.
+        const auto run = script;
         SetModalDriver({});
-        script(w);
+        run(w);
     });
 }
 
