@@ -1,12 +1,117 @@
 #include "cutting_conditions.h"
 
+#include "platform/AnsiCodec.h"
+#include "platform/MsgBox.h"
+#include "machine_settings.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
 namespace brennvik {
 
 QString g_CuttingConditions[kCuttingConditionRows + 1][kCuttingConditionFields + 1];
 
-void LoadCuttingConditions() {
-    // Filled in by the cutting-condition reader.
+namespace {
+
+bool IsBlank(QChar c) { return c == u' ' || c == u'\t'; }
+
+}  // namespace
+
+QStringList SplitConditionLine(const QString &line) {
+    QStringList fields;
+    const qsizetype n = line.size();
+    qsizetype pos = 0;
+    while (true) {
+        while (pos < n && IsBlank(line[pos])) ++pos;
+        QString field;
+        if (pos < n && line[pos] == u'"') {
+            const qsizetype close = line.indexOf(u'"', pos + 1);
+            const qsizetype end = close < 0 ? n : close;
+            field = line.mid(pos + 1, end - pos - 1);
+            pos = close < 0 ? n : close + 1;
+            // Whatever stands between the closing quote and the comma is dropped.
+            const qsizetype comma = line.indexOf(u',', pos);
+            pos = comma < 0 ? n : comma;
+        } else {
+            const qsizetype comma = line.indexOf(u',', pos);
+            const qsizetype end = comma < 0 ? n : comma;
+            field = line.mid(pos, end - pos);
+            while (!field.isEmpty() && IsBlank(field.back())) field.chop(1);
+            pos = end;
+        }
+        fields << field;
+        if (pos >= n) break;
+        ++pos;  // the comma
+    }
+    return fields;
 }
+
+ConditionFileContent ParseCuttingConditions(const QByteArray &bytes) {
+    ConditionFileContent content;
+    const DecodeResult decoded = AnsiCodec::decode(bytes);
+    if (!decoded.ok) {
+        content.reason = QStringLiteral("Shift-JIS で読めないバイトがあります（%1 バイト目）。")
+                             .arg(decoded.firstBadByte + 1);
+        return content;
+    }
+    QStringList lines = decoded.text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+    // A final line end closes the last line; it does not begin another one.
+    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
+    for (qsizetype i = 2; i < lines.size(); ++i) {
+        if (lines[i].trimmed().isEmpty()) continue;
+        QStringList fields = SplitConditionLine(lines[i]);
+        while (fields.size() < kCuttingConditionFields) fields << QString();
+        content.records.push_back(fields.mid(0, kCuttingConditionFields));
+        if (int(content.records.size()) == kCuttingConditionRows) break;
+    }
+    if (content.records.empty()) {
+        content.reason = QStringLiteral("加工条件が1行もありません。");
+        return content;
+    }
+    content.ok = true;
+    return content;
+}
+
+namespace {
+
+void ReportUnreadable(const QString &path, const QString &reason) {
+    MsgBox(QStringLiteral("加工条件ファイルを読み込めません。\n%1\n%2\n加工条件は前のままです。").arg(path, reason),
+           vbOKOnly | vbExclamation, QStringLiteral("加工条件"));
+}
+
+}  // namespace
+
+bool LoadCuttingConditionsFrom(const QString &path) {
+    if (!QFileInfo(path).isFile()) {
+        ReportUnreadable(path, QStringLiteral("ファイルが見つかりません。"));
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ReportUnreadable(path, QStringLiteral("ファイルを開けません。"));
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    const bool readFailed = file.error() != QFileDevice::NoError;
+    file.close();
+    if (readFailed) {
+        ReportUnreadable(path, QStringLiteral("ファイルを読めません。"));
+        return false;
+    }
+    const ConditionFileContent content = ParseCuttingConditions(bytes);
+    if (!content.ok) {
+        ReportUnreadable(path, content.reason);
+        return false;
+    }
+    ResetCuttingConditions();
+    for (size_t r = 0; r < content.records.size(); ++r)
+        for (int c = 1; c <= kCuttingConditionFields; ++c)
+            g_CuttingConditions[r + 1][c] = content.records[r][c - 1];
+    return true;
+}
+
+void LoadCuttingConditions() { LoadCuttingConditionsFrom(g_CsvFileName); }
 
 void ResetCuttingConditions() {
     for (auto &row : g_CuttingConditions)

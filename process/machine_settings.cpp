@@ -1,5 +1,6 @@
 #include "machine_settings.h"
 
+#include "workspace/runtime.h"
 #include "workspace/workspace_state.h"
 
 namespace brennvik {
@@ -88,6 +89,30 @@ void LoadMachineSettings() {
     g_CsvPathName = GetSettingText(p, QStringLiteral("CsvPathName"), DefaultCsvPathName());
     g_CsvFileName = GetSettingText(p, QStringLiteral("CsvFileName"), DefaultCsvFileName());
     DeriveM867Words();
+}
+
+void SaveMachineSettings() {
+    const QString p = QStringLiteral("Parameter");
+    SaveSettingText(p, QStringLiteral("MaxS"), NumberText(g_MaxS));
+    SaveSettingText(p, QStringLiteral("HomeX"), NumberText(g_HomeX));
+    SaveSettingText(p, QStringLiteral("HomeZ"), NumberText(g_HomeZ));
+    SaveSettingText(p, QStringLiteral("AppX"), NumberText(g_AppX));
+    SaveSettingText(p, QStringLiteral("AppZ"), NumberText(g_AppZ));
+    SaveSettingText(p, QStringLiteral("TG"), BooleanText(g_TG));
+    SaveSettingText(p, QStringLiteral("OSPU100"), BooleanText(g_OSPU100));
+    SaveSettingText(p, QStringLiteral("MacTurn"), BooleanText(g_MacTurn));
+    SaveSettingText(p, QStringLiteral("MULTUS"), BooleanText(g_MULTUS));
+    SaveSettingText(p, QStringLiteral("Bturret"), BooleanText(g_Bturret));
+    SaveSettingText(p, QStringLiteral("Measuer"), BooleanText(g_Measuer));
+    SaveSettingText(p, QStringLiteral("PanelChk"), BooleanText(g_PanelChk));
+    SaveSettingText(p, QStringLiteral("AutoDoor"), BooleanText(g_AutoDoor));
+    SaveSettingText(p, QStringLiteral("TurretType"), NumberText(g_TurretType));
+    SaveSettingText(p, QStringLiteral("ToolType"), g_ToolType);
+    SaveSettingText(p, QStringLiteral("AtcMacroType"), g_AtcMacroType);
+    SaveSettingText(p, QStringLiteral("ToolFrom"), BooleanText(g_ToolFrom));
+    SaveSettingText(p, QStringLiteral("LoadMoniter"), BooleanText(g_LoadMoniter));
+    SaveSettingText(p, QStringLiteral("OptionalStop"), BooleanText(g_OptionalStop));
+    SaveSettingText(p, QStringLiteral("swM867"), BooleanText(g_swM867));
 }
 
 }  // namespace brennvik

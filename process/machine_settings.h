@@ -39,6 +39,9 @@ void ResetMachineSettings();
 // Reads every "Parameter" key with its default, then derives the M867 words.
 void LoadMachineSettings();
 void DeriveM867Words();
+// Writes the machine settings to section "Parameter" in their fixed order
+// (all but the two condition-file keys, which the exit writes).
+void SaveMachineSettings();
 
 // Default folder and file of the cutting-condition table.
 QString DefaultCsvPathName();

@@ -2,7 +2,7 @@
 
 #include "block_steps.h"
 #include "machine_settings.h"
-#include "material_state.h"
+#include "material.h"
 #include "process_state.h"
 #include "workspace/nc_text.h"
 #include "workspace/runtime.h"

@@ -8,7 +8,7 @@
 
 #include "process/block_steps.h"
 #include "process/machine_settings.h"
-#include "process/material_state.h"
+#include "process/material.h"
 #include "process/process_state.h"
 
 #include <QString>

@@ -3,7 +3,13 @@
 #include "platform/KeyboardLocks.h"
 #include "platform/Modal.h"
 #include "platform/SettingsStore.h"
+#include "process/block_steps.h"
 #include "process/cutting_conditions.h"
+#include "process/dialog_errors.h"
+#include "process/frmProcess.h"
+#include "process/frmProcessSetup.h"
+#include "process/frmUGC.h"
+#include "process/material.h"
 #include "process/machine_settings.h"
 #include "process/process_state.h"
 #include "workspace/document_slots.h"
@@ -12,6 +18,7 @@
 #include "workspace/workspace_state.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFile>
 #include <QSettings>
 
@@ -26,16 +33,40 @@ void ProgramFixture::SetUp() {
     ResetMachineSettings();
     ResetProcessState();
     ResetCuttingConditions();
+    ResetMaterialState();
+    ResetBlockSteps();
+    ClearKeptDialogError();
     UseInProcessKeyStates(false, false, false);
     m_msgBoxes.clear();
     SetMsgBoxResponder([this](const MsgBoxCall &call) {
         m_msgBoxes.push_back(call);
         return m_msgBoxAnswer ? m_msgBoxAnswer(call) : vbOK;
     });
+    m_openFileAnswer.clear();
+    m_openFileRequests.clear();
+    SetOpenFileResponder([this](const OpenFileRequest &request) {
+        m_openFileRequests.push_back(request);
+        return m_openFileAnswer;
+    });
 }
+
+namespace {
+// Dialogs left loaded by a test, and those unloaded but not yet deleted.
+void DestroyDialogs() {
+    delete g_frmProcess;
+    g_frmProcess = nullptr;
+    delete g_frmProcessSetup;
+    g_frmProcessSetup = nullptr;
+    delete g_frmUGC;
+    g_frmUGC = nullptr;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+}  // namespace
 
 void ProgramFixture::TearDown() {
     if (m_main) CloseMain();
+    DestroyDialogs();
+    SetOpenFileResponder({});
     SetModalDriver({});
     SetMsgBoxResponder({});
     SetSettingsFilePath(QString());
@@ -82,8 +113,10 @@ QString ProgramFixture::WriteFile(const QString &name, const QByteArray &bytes) 
 
 void ScriptNextModal(std::function<void(QWidget *)> script) {
     SetModalDriver([script](QWidget *w) {
+        // Removing the driver destroys this lambda: run a copy of the script.
+        const auto run = script;
         SetModalDriver({});
-        script(w);
+        run(w);
     });
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/MsgBox.h"
+#include "process/open_file_dialog.h"
 
 class QWidget;
 
@@ -43,6 +44,9 @@ protected:
     QTemporaryDir m_dir;
     std::vector<MsgBoxCall> m_msgBoxes;
     std::function<int(const MsgBoxCall &)> m_msgBoxAnswer;
+    // The Open dialog answers with this path; empty means cancel.
+    QString m_openFileAnswer;
+    std::vector<OpenFileRequest> m_openFileRequests;
     frmMain *m_main = nullptr;
 };
 
