@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextCursor>
 
 namespace brennvik {
 namespace {
@@ -111,6 +112,18 @@ TEST_F(NumberArrangeDialogTest, FromTheCaretOfTheFocusedPane) {
     d->Command1->click();
     EXPECT_EQ(b->Text(), "G00\r\nG01\r\nN001 G02\r\nN002 G03");
     EXPECT_EQ(a->Text(), "G10\r\nG11\r\nG12");
+}
+
+TEST_F(NumberArrangeDialogTest, TextTypedWhileTheDialogIsOpenIsNumberedToo) {
+    // The run numbered the snapshot taken when the dialog opened and wrote it over the typing.
+    RichTextPane *pane = OpenDocument("G00\r\n");
+    frmNumberArrange *d = Open();
+    QTextCursor typing(pane->document());
+    typing.movePosition(QTextCursor::End);
+    typing.insertText(QStringLiteral("G01 X10 (追加)"));
+    d->FromTop->setChecked(true);
+    d->Command1->click();
+    EXPECT_EQ(pane->Text(), "N001 G00\r\nN002 G01 X10 (追加)");
 }
 
 TEST_F(NumberArrangeDialogTest, SmallHandlers) {

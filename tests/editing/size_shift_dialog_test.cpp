@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextCursor>
 
 namespace brennvik {
 namespace {
@@ -130,6 +131,27 @@ TEST_F(SizeShiftDialogTest, RewritesOnlyWhereTheSelectionIsTheAddress) {
     d->Change->click();
     EXPECT_EQ(pane->Text(), "X50 Z10\r\nX60");
     EXPECT_EQ(pane->SelStart(), 9);
+}
+
+TEST_F(SizeShiftDialogTest, TextTypedWhileTheDialogIsOpenIsKept) {
+    // The run wrote back the snapshot taken when the dialog opened.
+    RichTextPane *pane = OpenDocument("X10\r\n");
+    frmSizeShift *d = Open("X", "5");
+    QTextCursor typing(pane->document());
+    typing.movePosition(QTextCursor::End);
+    typing.insertText(QStringLiteral("X20 (追加)"));
+    d->AllChange->click();
+    EXPECT_EQ(pane->Text(), "X15\r\nX25 (追加)");
+}
+
+TEST_F(SizeShiftDialogTest, ButtonsDoNothingWithoutADocument) {
+    // The presses raised error 91 when no document was open.
+    OpenDocument("X10");
+    frmSizeShift *d = Open("X", "5");
+    g_Documents[1]->parentWidget()->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (QPushButton *b : {d->Change, d->Change, d->NextFind, d->AllChange}) b->click();
+    EXPECT_TRUE(m_msgBoxes.empty());
 }
 
 TEST_F(SizeShiftDialogTest, EnterMovesThroughTheBoxes) {
