@@ -96,7 +96,8 @@ void ArrangeDocumentWindows(int arrangement) {
     QList<QMdiSubWindow *> frames;
     for (frmDocument *doc : OpenDocumentWindows()) {
         QMdiSubWindow *sub = doc->SubWindow();
-        if (sub && sub->isVisible() && !sub->isMinimized()) frames << sub;
+        // Shown to the document area, even while the main window itself is not shown yet.
+        if (sub && !sub->isHidden() && !sub->isMinimized()) frames << sub;
     }
     if (arrangement == kArrangeCascade) {
         g_frmMain->mdiArea->cascadeSubWindows();

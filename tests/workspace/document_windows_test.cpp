@@ -275,6 +275,13 @@ TEST_F(DocumentWindowsTest, DroppedFilesOpenInTheirOrder) {
     EXPECT_EQ(Doc(3)->txtText->Text(), "C\r\n");
     EXPECT_TRUE(m->mnuEdit->menuAction()->isVisible());
     EXPECT_EQ(m->mnuFileRecentFile[1]->text(), c);
+    // Over a pane the files go on to the main window instead of being pasted as names.
+    QDragEnterEvent overPane(QPoint(5, 5), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Doc(1)->txtText->viewport(), &overPane);
+    EXPECT_TRUE(overPane.isAccepted());
+    QDropEvent dropOnPane(QPointF(5, 5), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Doc(1)->txtText->viewport(), &dropOnPane);
+    EXPECT_EQ(Doc(1)->txtText->Text(), "A\r\n");
 }
 
 }  // namespace

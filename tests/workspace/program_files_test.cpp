@@ -53,6 +53,9 @@ TEST_F(ProgramFilesTest, CommandLineFilesOpenAndStayInTheRecentListAfterARestart
     EXPECT_EQ(Doc(2)->txtText->Text(), "N2\r\n");
     EXPECT_FALSE(Doc(1)->txtText->DataChanged());
     EXPECT_EQ(VisibleRecentFiles(), QStringList({b, a}));
+    // Opened before the main window showed, they used to stay collapsed in its corner.
+    const QSize area = m_main->mdiArea->contentsRect().size();
+    EXPECT_EQ(Doc(2)->SubWindow()->geometry(), QRect(area.width() / 2, 0, area.width() / 2, area.height()));
     CloseMain();
     StartMain();
     EXPECT_TRUE(OpenDocumentWindows().isEmpty());
