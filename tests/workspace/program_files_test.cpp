@@ -344,6 +344,13 @@ TEST_F(ProgramFilesTest, ExitWithAChangedDocumentAndCancelKeepsTheProgramRunning
     // Every window stays as it was, also those whose question came first.
     for (int n = 1; n <= 3; ++n) EXPECT_TRUE(g_DocumentInUse[n]) << n;
     EXPECT_TRUE(Doc(1)->txtText->DataChanged());
+    // Yes with a cancelled file-name dialog stops the exit too.
+    m_msgBoxes.clear();
+    Answer({vbYes});
+    ScriptFileDialogs({QString()});
+    EXPECT_FALSE(m->close());
+    EXPECT_EQ(m_msgBoxes.size(), 1u);
+    for (int n = 1; n <= 3; ++n) EXPECT_TRUE(g_DocumentInUse[n]) << n;
     m_msgBoxes.clear();
     Answer({vbNo, vbNo});
     ClearSettingsWriteLog();
