@@ -25,10 +25,17 @@ class AnsiCodec {
 public:
     // Undecodable bytes become U+FFFD in the text, one per byte.
     static DecodeResult decode(const QByteArray &bytes);
-    // Unencodable characters are left out of the bytes.
+    // Characters the code page cannot hold are left out of the bytes. A
+    // character counts as held only when its bytes read back as the same
+    // character: the converter's near matches (the yen sign written as 0x5C,
+    // which reads back as a backslash) are refused too.
     static EncodeResult encode(const QString &text);
     // The bytes of one character; empty when the code page cannot hold it.
     static QByteArray encodeChar(QChar c);
+    // The character's code: one byte as 0..255, two bytes as a signed 16-bit
+    // number (negative for every double-byte character); 63 ("?") when the
+    // code page cannot hold it.
+    static int charCode(QChar c);
 };
 
 }  // namespace brennvik

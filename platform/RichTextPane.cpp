@@ -1,27 +1,51 @@
 #include "RichTextPane.h"
 
 #include "AnsiCodec.h"
+#include "Colors.h"
 
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QTextBlock>
 #include <QTextDocument>
 
 namespace brennvik {
 
 namespace {
-// The ANSI code of a typed character, negative for a double-byte one.
-int KeyCodeOf(QChar c) {
-    const QByteArray b = AnsiCodec::encodeChar(c);
-    if (b.isEmpty()) return 63;
-    if (b.size() == 1) return static_cast<unsigned char>(b[0]);
-    return static_cast<int16_t>((static_cast<unsigned char>(b[0]) << 8) | static_cast<unsigned char>(b[1]));
+QString FromEditorText(QString t) {
+    t.replace(QChar::ParagraphSeparator, u'\n');
+    t.replace(QChar::LineSeparator, u'\n');
+    t.replace(QLatin1String("\n"), QLatin1String("\r\n"));
+    return t;
 }
+
+QString SeenText(const QTextDocument *d) { return d->toRawText() + QChar(QChar::ParagraphSeparator); }
 }  // namespace
 
 RichTextPane::RichTextPane(QWidget *parent) : QPlainTextEdit(parent) {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setContextMenuPolicy(Qt::DefaultContextMenu);
     SetHideSelection(true);
+    m_seen = SeenText(document());
+    connect(document(), &QTextDocument::contentsChange, this, &RichTextPane::OnContentsChange);
+    // One edit (a load, a paste, a whole-text write) is one change.
+    connect(document(), &QTextDocument::contentsChanged, this, [this] {
+        if (!m_textChangePending) return;
+        m_textChangePending = false;
+        m_dataChanged = true;
+        emit Change();
+    });
+}
+
+void RichTextPane::OnContentsChange(int position, int removed, int added) {
+    if (removed == added) {
+        // A change of format reports its range as replaced by itself.
+        const QTextDocument *d = document();
+        bool same = position + added <= m_seen.size();
+        for (int i = 0; same && i < added; ++i) same = d->characterAt(position + i) == m_seen[position + i];
+        if (same) return;
+    }
+    m_seen = SeenText(document());
+    m_textChangePending = true;
 }
 
 QString RichTextPane::ToEditorText(const QString &text) {
@@ -31,15 +55,7 @@ QString RichTextPane::ToEditorText(const QString &text) {
     return t;
 }
 
-QString RichTextPane::Text() const {
-    QString t = document()->toRawText();
-    t.replace(QChar::ParagraphSeparator, u'\n');
-    t.replace(QChar::LineSeparator, u'\n');
-    // toRawText ends with the document's final paragraph mark.
-    if (t.endsWith(u'\n') && document()->characterCount() == t.size()) t.chop(1);
-    t.replace(QLatin1String("\n"), QLatin1String("\r\n"));
-    return t;
-}
+QString RichTextPane::Text() const { return FromEditorText(document()->toRawText()); }
 
 void RichTextPane::SetText(const QString &text) {
     QTextCursor c(document());
@@ -48,8 +64,12 @@ void RichTextPane::SetText(const QString &text) {
     setTextCursor(c);
 }
 
-void RichTextPane::LoadText(const QString &text) {
-    setPlainText(ToEditorText(text));
+void RichTextPane::LoadText(const QString &text) { setPlainText(ToEditorText(text)); }
+
+AnsiFileRead RichTextPane::LoadFile(const QString &path) {
+    AnsiFileRead r = ReadAnsiFile(path);
+    if (r.ok) LoadText(r.text);
+    return r;
 }
 
 int RichTextPane::ToTextPosition(int documentPosition) const {
@@ -95,13 +115,7 @@ void RichTextPane::SetSelLength(int length) { setTextCursor(CursorFor(SelStart()
 
 void RichTextPane::Select(int start, int length) { setTextCursor(CursorFor(start, length)); }
 
-QString RichTextPane::SelText() const {
-    QString t = textCursor().selectedText();
-    t.replace(QChar::ParagraphSeparator, u'\n');
-    t.replace(QChar::LineSeparator, u'\n');
-    t.replace(QLatin1String("\n"), QLatin1String("\r\n"));
-    return t;
-}
+QString RichTextPane::SelText() const { return FromEditorText(textCursor().selectedText()); }
 
 void RichTextPane::SetSelText(const QString &text) {
     QTextCursor c = textCursor();
@@ -109,19 +123,40 @@ void RichTextPane::SetSelText(const QString &text) {
     setTextCursor(c);
 }
 
+int RichTextPane::SelColor() const {
+    const QTextCursor sel = textCursor();
+    if (!sel.hasSelection()) return BgrFromColor(sel.charFormat().foreground().color());
+    int colour = -1;
+    // The format of the character behind each position of the selection.
+    QTextCursor c(document());
+    for (int p = sel.selectionStart() + 1; p <= sel.selectionEnd(); ++p) {
+        c.setPosition(p);
+        const int here = BgrFromColor(c.charFormat().foreground().color());
+        if (colour == -1) colour = here;
+        else if (here != colour) return -1;
+    }
+    return colour;
+}
+
 void RichTextPane::SetSelColor(int bgr) {
     QTextCharFormat f;
-    f.setForeground(QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF));
+    f.setForeground(ColorFromBgr(bgr));
     QTextCursor c = textCursor();
     c.mergeCharFormat(f);
+    if (!c.hasSelection()) mergeCurrentCharFormat(f);
 }
+
+bool RichTextPane::SelBold() const { return textCursor().charFormat().fontWeight() >= QFont::Bold; }
 
 void RichTextPane::SetSelBold(bool bold) {
     QTextCharFormat f;
     f.setFontWeight(bold ? QFont::Bold : QFont::Normal);
     QTextCursor c = textCursor();
     c.mergeCharFormat(f);
+    if (!c.hasSelection()) mergeCurrentCharFormat(f);
 }
+
+bool RichTextPane::CanUndo() const { return document()->isUndoAvailable(); }
 
 void RichTextPane::SetHideSelection(bool hide) {
     m_hideSelection = hide;
@@ -141,7 +176,7 @@ void RichTextPane::keyPressEvent(QKeyEvent *event) {
     const QString t = event->text();
     if (t.size() == 1 && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         const QChar ch = t[0];
-        if (ch.unicode() >= 32 || ch == u'\r' || ch == u'\t' || ch == u'\b') emit KeyPress(KeyCodeOf(ch));
+        if (ch.unicode() >= 32 || ch == u'\r' || ch == u'\t' || ch == u'\b') emit KeyPress(AnsiCodec::charCode(ch));
     }
     QPlainTextEdit::keyPressEvent(event);
 }
@@ -159,6 +194,19 @@ void RichTextPane::mousePressEvent(QMouseEvent *event) {
 void RichTextPane::contextMenuEvent(QContextMenuEvent *event) {
     // The document window pops up the main window's Edit menu on MouseDown.
     event->accept();
+}
+
+// Dropped files are opened by the main window, not pasted as their names.
+void RichTextPane::dragEnterEvent(QDragEnterEvent *event) {
+    if (event->mimeData()->hasUrls()) event->ignore(); else QPlainTextEdit::dragEnterEvent(event);
+}
+
+void RichTextPane::dragMoveEvent(QDragMoveEvent *event) {
+    if (event->mimeData()->hasUrls()) event->ignore(); else QPlainTextEdit::dragMoveEvent(event);
+}
+
+void RichTextPane::dropEvent(QDropEvent *event) {
+    if (event->mimeData()->hasUrls()) event->ignore(); else QPlainTextEdit::dropEvent(event);
 }
 
 }  // namespace brennvik

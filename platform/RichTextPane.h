@@ -4,6 +4,8 @@
 // use: the text with CR LF line ends, and selection positions that count a
 // CR LF as two characters.
 
+#include "AnsiFiles.h"
+
 #include <QPlainTextEdit>
 
 namespace brennvik {
@@ -19,6 +21,9 @@ public:
     void SetText(const QString &text);
     // Replaces the whole text for a freshly loaded file (no undo step).
     void LoadText(const QString &text);
+    // Reads a code page 932 file into the pane; on failure the pane is left
+    // as it was. The result tells what was read.
+    AnsiFileRead LoadFile(const QString &path);
 
     int SelStart() const;
     void SetSelStart(int position);  // also collapses the selection
@@ -30,15 +35,25 @@ public:
     // Selects `length` characters from `start`, positions as Text() counts them.
     void Select(int start, int length);
 
-    // Colour as a 24-bit value with red in the low byte.
+    // Colour as a 24-bit value with red in the low byte. Reading gives the
+    // colour of the selected characters, -1 when they differ; with nothing
+    // selected, the colour typing would use.
+    int SelColor() const;
     void SetSelColor(int bgr);
+    bool SelBold() const;
     void SetSelBold(bool bold);
 
+    // The change flag: set by every change of the text, cleared by its owner.
     bool DataChanged() const { return m_dataChanged; }
     void SetDataChanged(bool changed) { m_dataChanged = changed; }
 
+    // While set, the selection is not shown when the pane has no focus.
     bool HideSelection() const { return m_hideSelection; }
     void SetHideSelection(bool hide);
+
+    // The pane's own undo of its last edit.
+    void Undo() { undo(); }
+    bool CanUndo() const;
 
     // Position conversions between Text() positions and the editor's own.
     int ToDocumentPosition(int textPosition) const;
@@ -51,6 +66,8 @@ signals:
     // A printable or control character typed by the user, before the pane
     // inserts it: its code in the ANSI code page.
     void KeyPress(int keyCode);
+    // The text changed (a change of colour or weight alone is none).
+    void Change();
     void GotFocus();
     void MouseDown(Qt::MouseButton button, QPoint globalPosition);
 
@@ -59,11 +76,19 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     QTextCursor CursorFor(int start, int length) const;
+    void OnContentsChange(int position, int removed, int added);
     bool m_dataChanged = false;
     bool m_hideSelection = true;
+    // The document's characters as last seen, with the final paragraph mark,
+    // to tell a change of text from a change of format.
+    QString m_seen;
+    bool m_textChangePending = false;
 };
 
 }  // namespace brennvik

@@ -30,6 +30,16 @@ void ResetDocumentSlots() {
     g_RetilePending = false;
 }
 
+QString WithFinalLineEnd(const QString &text) {
+    return text.endsWith(QLatin1String("\r\n")) ? text : text + QStringLiteral("\r\n");
+}
+
+QString SavedFormOfTurrets(const QString &header, const QString &partA, const QString &partB,
+                           const QString &trailer) {
+    return header + QStringLiteral("G13\r\n") + WithFinalLineEnd(partA) + QStringLiteral("G14\r\n") +
+           WithFinalLineEnd(partB) + QStringLiteral("NEND M02\r\n") + trailer;
+}
+
 frmDocument *CurrentDocumentWindow() {
     const int n = g_CurrentDocument;
     if (n < 1 || n > kDocumentSlots || !g_DocumentInUse[n] || !g_Documents[n]) RaiseError(kErrObjectNotSet);

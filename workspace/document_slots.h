@@ -26,6 +26,15 @@ extern QString g_DocumentTrailer[kDocumentSlots + 1];
 
 void ResetDocumentSlots();
 
+// The text with a CR LF at its end unless it ends with one already; an empty
+// text becomes one empty line.
+QString WithFinalLineEnd(const QString &text);
+// The file text of a document saved in the two-turret view: the header, "G13"
+// and part A, "G14" and part B, "NEND M02", the trailer. Every section is
+// written even when its part is empty.
+QString SavedFormOfTurrets(const QString &header, const QString &partA, const QString &partB,
+                           const QString &trailer);
+
 // The document window of the current slot; error 91 when that slot holds no
 // open window.
 frmDocument *CurrentDocumentWindow();

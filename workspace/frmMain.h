@@ -12,6 +12,7 @@ class QAction;
 class QLabel;
 class QMdiArea;
 class QMenu;
+class QMimeData;
 class QTimer;
 class QToolBar;
 
@@ -29,6 +30,8 @@ public:
     void MDIForm_Load(const QStringList &commandLineFiles);
     void MDIForm_Unload();
     void MDIForm_Resize();
+    // Files dropped on the window open in new documents, in the order given.
+    void MDIForm_OLEDragDrop(const QMimeData *data);
 
     // Toolbar button by its number 1..33 (separators included).
     QAction *ToolButton(int number) const { return m_toolButtons.at(size_t(number - 1)); }
@@ -157,6 +160,9 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void BuildMenus();

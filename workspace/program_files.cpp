@@ -3,62 +3,146 @@
 #include "document_slots.h"
 #include "frmDocument.h"
 #include "frmMain.h"
-#include "platform/AnsiCodec.h"
+#include "platform/AnsiFiles.h"
+#include "platform/FileDialogs.h"
 #include "platform/MsgBox.h"
 #include "platform/RichTextPane.h"
 #include "workspace_state.h"
 
-#include <QFile>
-#include <QMdiArea>
-#include <QMdiSubWindow>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 
 namespace brennvik {
 
-void NewDocumentWindow() {
-    int n = 1;
-    while (n <= kDocumentSlots && g_DocumentInUse[n]) ++n;
-    if (n > kDocumentSlots) {
-        MsgBox(QStringLiteral("同時にこれ以上ファイルを開けません。"), vbOKOnly | vbExclamation);
-        g_CurrentDocument = 0;
-        return;
+namespace {
+
+// The hourglass while a file is read or written; back to normal before any
+// message and on every way out.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { Restore(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+    void Restore() {
+        if (m_on) QApplication::restoreOverrideCursor();
+        m_on = false;
     }
-    g_DocumentInUse[n] = true;
-    g_DocumentSplit[n] = false;
-    g_CurrentDocument = int16_t(n);
-    auto *doc = new frmDocument;
-    doc->SetSlot(int16_t(n));
-    doc->setWindowTitle(QStringLiteral("無題 ") + QString::number(n));
-    g_Documents[n] = doc;
-    QMdiSubWindow *sub = g_frmMain->mdiArea->addSubWindow(doc);
-    sub->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(doc, &QObject::destroyed, [n] { g_DocumentInUse[n] = false; });
-    doc->show();
+
+private:
+    bool m_on = true;
+};
+
+// 1-based line of a position, counting line feeds before it.
+template <typename Text>
+int LineOf(const Text &text, qsizetype position) {
+    return int(text.left(position).count('\n')) + 1;
+}
+
+}  // namespace
+
+void EnableDocumentFileCommands() {
+    frmMain *m = g_frmMain;
+    for (QAction *a : {m->mnuFileSave, m->mnuFileSaveAs, m->mnuFileClose, m->mnuFilePrint, m->mnuEditCopy,
+                       m->mnuEditCut, m->mnuEditPaste, m->mnuToolsSizeShift, m->mnuToolsNumberArrange,
+                       m->mnuSearchFind, m->mnuSearchReplace, m->mnuSearchNextFind})
+        a->setEnabled(true);
+}
+
+QString ChangedBytesWarning(const QString &path, const QByteArray &bytes, qsizetype offset, bool readable) {
+    const QString line = QString::number(LineOf(bytes, offset));
+    if (!readable)
+        return QStringLiteral("%1 の %2 行目に Shift-JIS として読めないバイトがあります。"
+                              "読めないバイトは「\uFFFD」で表示しています。保存する前に直してください。\r\n"
+                              "保存するとファイルのバイトが変わります。")
+            .arg(path, line);
+    return QStringLiteral("%1 の %2 行目に、Shift-JIS では別の符号で書き戻される文字があります。\r\n"
+                          "保存するとファイルのバイトが変わります。")
+        .arg(path, line);
+}
+
+QString UnsavableCharacterMessage(const QString &text, qsizetype badChar) {
+    const qsizetype start = text.lastIndexOf(u'\n', badChar) + 1;
+    qsizetype end = text.indexOf(u'\n', badChar);
+    if (end < 0) end = text.size();
+    QString lineText = text.mid(start, end - start);
+    if (lineText.endsWith(u'\r')) lineText.chop(1);
+    const qsizetype width = text[badChar].isHighSurrogate() && badChar + 1 < text.size() ? 2 : 1;
+    const QString line = QString::number(LineOf(text, badChar));
+    return QStringLiteral("%1 行目の文字「%2」は Shift-JIS で保存できません。\r\n%1: %3\r\n保存していません。")
+        .arg(line, text.mid(badChar, width), lineText);
 }
 
 void OpenFileInNewDocument(const QString &path) {
-    NewDocumentWindow();
-    if (g_CurrentDocument == 0) return;
-    frmDocument *doc = g_Documents[g_CurrentDocument];
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        MsgBox(file.errorString(), vbOKOnly | vbExclamation);
-        doc->parentWidget()->close();
+    WaitCursor wait;
+    const int16_t previous = g_CurrentDocument;
+    const int16_t slot = NewDocumentWindow();
+    if (slot == 0) return;
+    frmDocument *doc = g_Documents[slot];
+    // The window keeps the whole path, so a later change of the current folder
+    // cannot send a save elsewhere.
+    const QString file = path.isEmpty() ? path : QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    const AnsiFileRead read = doc->txtText->LoadFile(file);
+    if (!read.ok) {
+        wait.Restore();
+        MsgBox(read.error, vbOKOnly | vbExclamation);
+        doc->Unload();
+        g_CurrentDocument = previous;
         return;
     }
-    doc->setWindowTitle(path);
-    doc->txtText->LoadText(AnsiCodec::decode(file.readAll()).text);
+    doc->SetFilePath(file);
     doc->txtText->SetDataChanged(false);
     RetileDocuments();
+    wait.Restore();
+    EnableDocumentFileCommands();
+    AddRecentFile(file);
+    if (read.firstChangedByte >= 0)
+        MsgBox(ChangedBytesWarning(file, read.bytes, read.firstChangedByte, read.readable), vbOKOnly | vbExclamation);
 }
 
-bool CloseAllDocuments() {
-    if (!g_frmMain) return true;
-    g_frmMain->mdiArea->closeAllSubWindows();
-    return g_frmMain->mdiArea->subWindowList().isEmpty();
+QString AskSaveFileName(const QString &proposedName) {
+    FileDialogRequest r;
+    r.kind = FileDialogRequest::Kind::SaveAs;
+    r.fileName = proposedName;
+    r.initialFolder = g_SavePathName;
+    r.filter = QStringLiteral("Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb|All Files (*.*)|*.*");
+    r.filterIndex = 1;
+    r.flags = cdlOFNOverwritePrompt | cdlOFNPathMustExist;
+    const QString chosen = ShowFileDialog(r);
+    g_SavePathName = QDir::toNativeSeparators(QDir::currentPath());
+    return chosen;
 }
 
-void RetileDocuments() {
-    if (g_frmMain) g_frmMain->mdiArea->tileSubWindows();
+QString ProgramTextToSave(frmDocument *document) {
+    const int slot = document->Slot();
+    if (slot < 1 || slot > kDocumentSlots || !g_DocumentSplit[slot]) return document->txtText->Text();
+    g_DocumentPartA[slot] = WithFinalLineEnd(document->txtText->Text());
+    g_DocumentPartB[slot] = WithFinalLineEnd(document->txtTextB->Text());
+    return SavedFormOfTurrets(g_DocumentHeader[slot], g_DocumentPartA[slot], g_DocumentPartB[slot],
+                              g_DocumentTrailer[slot]);
 }
+
+bool SaveDocument(frmDocument *document, const QString &path) {
+    if (!document) return false;
+    const QString text = ProgramTextToSave(document);
+    WaitCursor wait;
+    const AnsiFileWrite written = WriteAnsiFile(path, text);
+    wait.Restore();
+    if (written.badChar >= 0) {
+        MsgBox(UnsavableCharacterMessage(text, written.badChar), vbOKOnly | vbExclamation);
+        return false;
+    }
+    if (!written.ok) {
+        MsgBox(written.error, vbOKOnly | vbExclamation);
+        return false;
+    }
+    document->SetFilePath(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    document->txtText->SetDataChanged(false);
+    return true;
+}
+
+bool SaveActiveDocument(const QString &path) { return SaveDocument(ActiveDocumentWindow(), path); }
 
 }  // namespace brennvik

@@ -1,21 +1,43 @@
 #pragma once
-// Document windows in their slots, and program files in and out of them.
+// Program files in and out of document windows.
+
+#include "document_windows.h"
+#include "recent_files.h"
 
 #include <QString>
 
 namespace brennvik {
 
-// Takes the lowest free slot and shows an empty document window in it;
-// g_CurrentDocument is the new slot, or 0 when all six are taken.
-void NewDocumentWindow();
+class frmDocument;
 
-// Opens a file in a new document window and adds it to the recent files.
+// Opens a file in a new document window and adds it to the recent files. A
+// file that cannot be read is reported, and the document that was current
+// stays current.
 void OpenFileInNewDocument(const QString &path);
 
-// Runs every open document's close check; false when one was cancelled.
-bool CloseAllDocuments();
+// Enables the file, clipboard, search and tool entries that work on an open
+// document.
+void EnableDocumentFileCommands();
 
-// Re-arranges the document windows by the checked tiling entry.
-void RetileDocuments();
+// Shows the Save As dialog; the chosen path, or an empty text when cancelled.
+QString AskSaveFileName(const QString &proposedName);
+
+// Writes a document window's document to a file. On success the window takes
+// the path as its file and its change mark is cleared; on failure the user is
+// told, the old file is left whole and the window is unchanged.
+bool SaveDocument(frmDocument *document, const QString &path);
+// The same for the main window's active document window.
+bool SaveActiveDocument(const QString &path);
+
+// What saving the window writes: the text of pane txtText, or the joined
+// turret parts while the window's slot is in the two-turret view.
+QString ProgramTextToSave(frmDocument *document);
+
+// The message that refuses to save a text whose character at `badChar` the
+// code page cannot hold; it names the line.
+QString UnsavableCharacterMessage(const QString &text, qsizetype badChar);
+// The warning for a file whose bytes saving would not give back; `offset` is
+// the first such byte.
+QString ChangedBytesWarning(const QString &path, const QByteArray &bytes, qsizetype offset, bool readable);
 
 }  // namespace brennvik

@@ -1,0 +1,164 @@
+#include "platform/RichTextPane.h"
+
+#include <QFile>
+#include <QKeyEvent>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace brennvik {
+namespace {
+
+TEST(RichTextPaneTest, TextKeepsCrLfJapaneseAndAnEmptyLastLine) {
+    const struct {
+        QString in;
+        QString out;
+    } cases[] = {
+        {"", ""},
+        {"N000 G00", "N000 G00"},
+        {"N1\r\n", "N1\r\n"},
+        {"N1\r\n\r\n", "N1\r\n\r\n"},
+        {"(日本語のコメント)\r\nN000 G00 X1.\r\n", "(日本語のコメント)\r\nN000 G00 X1.\r\n"},
+        {"\r\n", "\r\n"},
+        // One kind of line break in a pane: bare CR and LF come back as CR LF.
+        {"a\nb\rc", "a\r\nb\r\nc"},
+    };
+    for (const auto &c : cases) {
+        RichTextPane pane;
+        pane.LoadText(c.in);
+        EXPECT_EQ(pane.Text(), c.out) << c.in.toStdString();
+        RichTextPane edited;
+        edited.SetText(c.in);
+        EXPECT_EQ(edited.Text(), c.out) << c.in.toStdString();
+    }
+}
+
+TEST(RichTextPaneTest, PositionsCountCrLfAsTwoCharacters) {
+    RichTextPane pane;
+    pane.LoadText("N1\r\n日本\r\n");
+    const struct {
+        int start, length;
+        QString selected;
+        int selStart;
+    } cases[] = {
+        {0, 2, "N1", 0},
+        {2, 2, "\r\n", 2},
+        {4, 2, "日本", 4},
+        {3, 3, "\r\n日本", 2},  // a position between CR and LF stands before the CR
+        {0, 8, "N1\r\n日本\r\n", 0},
+        {8, 0, "", 8},
+        {6, 5, "\r\n", 6},  // past the end: up to the end
+    };
+    for (const auto &c : cases) {
+        pane.Select(c.start, c.length);
+        EXPECT_EQ(pane.SelText(), c.selected) << c.start << "," << c.length;
+        EXPECT_EQ(pane.SelStart(), c.selStart);
+        EXPECT_EQ(pane.SelLength(), c.selected.size());
+    }
+    // Inserting on the empty last line puts the caret behind the insertion.
+    pane.SetSelStart(8);
+    pane.SetSelText("N2\r\n");
+    EXPECT_EQ(pane.Text(), "N1\r\n日本\r\nN2\r\n");
+    EXPECT_EQ(pane.SelStart(), 12);
+    EXPECT_EQ(pane.SelLength(), 0);
+    pane.Select(4, 4);
+    pane.SetSelText("X");
+    EXPECT_EQ(pane.Text(), "N1\r\nXN2\r\n");
+    EXPECT_EQ(pane.SelStart(), 5);
+    pane.SetSelStart(0);
+    pane.SetSelLength(4);
+    EXPECT_EQ(pane.SelText(), "N1\r\n");
+}
+
+TEST(RichTextPaneTest, ChangesOfTextSetTheChangeFlagChangesOfFormatDoNot) {
+    RichTextPane pane;
+    QSignalSpy changes(&pane, &RichTextPane::Change);
+    pane.LoadText("N1 X10.\r\n");
+    EXPECT_EQ(changes.count(), 1);  // a load is a change like any other
+    pane.SetDataChanged(false);
+    pane.Select(3, 1);
+    pane.SetSelColor(0xFF0000);
+    pane.SetSelBold(true);
+    EXPECT_EQ(changes.count(), 1);
+    EXPECT_FALSE(pane.DataChanged());
+    pane.SetSelText("Z");
+    EXPECT_EQ(changes.count(), 2);
+    EXPECT_TRUE(pane.DataChanged());
+    EXPECT_EQ(pane.Text(), "N1 Z10.\r\n");
+}
+
+TEST(RichTextPaneTest, SelectionColourAndBold) {
+    RichTextPane pane;
+    pane.LoadText("X-12.5");
+    pane.Select(0, 2);
+    pane.SetSelColor(0xFF0000);
+    EXPECT_EQ(pane.SelColor(), 0xFF0000);
+    pane.Select(2, 2);
+    EXPECT_EQ(pane.SelColor(), 0);
+    pane.Select(1, 2);
+    EXPECT_EQ(pane.SelColor(), -1);  // mixed
+    const QTextCursor c = [&] {
+        pane.Select(1, 1);
+        return pane.textCursor();
+    }();
+    EXPECT_EQ(c.charFormat().foreground().color(), QColor(0, 0, 255));
+    EXPECT_FALSE(pane.SelBold());
+    pane.SetSelBold(true);
+    EXPECT_TRUE(pane.SelBold());
+}
+
+TEST(RichTextPaneTest, OwnUndoTakesBackOneWholeTextWrite) {
+    RichTextPane pane;
+    pane.LoadText("A\r\n");
+    EXPECT_FALSE(pane.CanUndo());  // a loaded file is no undo step
+    pane.SetText("B\r\nC\r\n");
+    pane.SetSelStart(0);
+    pane.SetSelText("N");
+    EXPECT_TRUE(pane.CanUndo());
+    pane.Undo();
+    EXPECT_EQ(pane.Text(), "B\r\nC\r\n");
+    pane.Undo();
+    EXPECT_EQ(pane.Text(), "A\r\n");
+}
+
+TEST(RichTextPaneTest, HiddenSelectionIsNotShownWithoutFocus) {
+    RichTextPane pane;
+    EXPECT_TRUE(pane.HideSelection());
+    EXPECT_EQ(pane.palette().color(QPalette::Inactive, QPalette::Highlight),
+              pane.palette().color(QPalette::Inactive, QPalette::Base));
+    pane.SetHideSelection(false);
+    EXPECT_EQ(pane.palette().color(QPalette::Inactive, QPalette::Highlight),
+              pane.palette().color(QPalette::Active, QPalette::Highlight));
+}
+
+TEST(RichTextPaneTest, LoadsAShiftJisFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("p.min");
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("(\x83\x65\x83\x58\x83\x67)\r\nN1 \\~");
+    }
+    RichTextPane pane;
+    const AnsiFileRead r = pane.LoadFile(path);
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(pane.Text(), "(テスト)\r\nN1 \\~");
+    const AnsiFileRead missing = pane.LoadFile(dir.filePath("none.min"));
+    EXPECT_FALSE(missing.ok);
+    EXPECT_EQ(pane.Text(), "(テスト)\r\nN1 \\~");  // left as it was
+}
+
+TEST(RichTextPaneTest, TypedCharactersAreReportedByTheirAnsiCode) {
+    RichTextPane pane;
+    QList<int> codes;
+    QObject::connect(&pane, &RichTextPane::KeyPress, [&](int k) { codes << k; });
+    for (const QString &t : {QStringLiteral("G"), QStringLiteral("ア"), QStringLiteral("\r")}) {
+        QKeyEvent press(QEvent::KeyPress, t == "\r" ? Qt::Key_Return : Qt::Key_unknown, Qt::NoModifier, t);
+        QCoreApplication::sendEvent(&pane, &press);
+    }
+    EXPECT_EQ(codes, QList<int>({71, int16_t(0x8341), 13}));
+    EXPECT_EQ(pane.Text(), "Gア\r\n");  // the pane still inserts the keys
+}
+
+}  // namespace
+}  // namespace brennvik
