@@ -173,6 +173,11 @@ void RichTextPane::SetHideSelection(bool hide) {
 }
 
 void RichTextPane::keyPressEvent(QKeyEvent *event) {
+    // Redo is never offered: only the Edit menu's Undo steps through edits.
+    if (event->matches(QKeySequence::Redo)) {
+        event->accept();
+        return;
+    }
     const QString t = event->text();
     if (t.size() == 1 && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         const QChar ch = t[0];

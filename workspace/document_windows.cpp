@@ -17,13 +17,6 @@
 
 namespace brennvik {
 
-namespace {
-std::vector<QPointer<QWidget>> &KeptAbove() {
-    static std::vector<QPointer<QWidget>> windows;
-    return windows;
-}
-}  // namespace
-
 int16_t NewDocumentWindow() {
     int n = 1;
     while (n <= kDocumentSlots && g_DocumentInUse[n]) ++n;
@@ -146,11 +139,5 @@ bool CloseAllDocuments() {
     return OpenDocumentWindows().isEmpty();
 }
 
-void KeepAboveDocuments(QWidget *window) { KeptAbove().emplace_back(window); }
-
-void RaiseWindowsKeptAboveDocuments() {
-    for (const QPointer<QWidget> &w : KeptAbove())
-        if (w && w->isVisible()) w->raise();
-}
 
 }  // namespace brennvik

@@ -52,9 +52,4 @@ DocumentPaneLayout LayoutDocumentPanes(double widthTwips, double heightTwips, bo
 // every window left open, when one check was cancelled.
 bool CloseAllDocuments();
 
-// A modeless window (the search dialogs) that comes back to the front when
-// the user clicks into a document. Raised in the order registered.
-void KeepAboveDocuments(QWidget *window);
-void RaiseWindowsKeptAboveDocuments();
-
 }  // namespace brennvik

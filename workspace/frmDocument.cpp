@@ -1,5 +1,7 @@
 #include "frmDocument.h"
 
+#include "editing/document_search.h"
+
 #include "document_slots.h"
 #include "document_windows.h"
 #include "frmMain.h"
@@ -127,7 +129,7 @@ void frmDocument::PaneGotFocus(RichTextPane *pane, int label1Color, int label2Co
         RetileDocuments();
         g_RetilePending = false;
     }
-    RaiseWindowsKeptAboveDocuments();
+    BringSearchDialogsToFront();
 }
 
 void frmDocument::txtText_GotFocus() { PaneGotFocus(txtText, kDarkBlue, kLightBlue); }

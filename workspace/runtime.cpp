@@ -166,12 +166,6 @@ QString NumberText(double v) { return NumberTextWithDigits(v, 15); }
 QString NumberText(float v) { return NumberTextWithDigits(double(v), 7); }
 QString NumberText(int v) { return QString::number(v); }
 
-int Asc(QChar c) {
-    const QByteArray bytes = AnsiCodec::encodeChar(c);
-    if (bytes.isEmpty()) return 63;
-    if (bytes.size() == 1) return static_cast<unsigned char>(bytes[0]);
-    const int code = (static_cast<unsigned char>(bytes[0]) << 8) | static_cast<unsigned char>(bytes[1]);
-    return static_cast<int16_t>(code);
-}
+int Asc(QChar c) { return AnsiCodec::charCode(c); }
 
 }  // namespace brennvik

@@ -29,6 +29,7 @@ protected:
         NewDocumentWindow();
         RichTextPane *pane = g_Documents[g_CurrentDocument]->txtText;
         pane->LoadText(text);
+        pane->SetDataChanged(false);  // as after opening a file: closing asks nothing
         return pane;
     }
 

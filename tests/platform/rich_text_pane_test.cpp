@@ -121,6 +121,22 @@ TEST(RichTextPaneTest, OwnUndoTakesBackOneWholeTextWrite) {
     EXPECT_EQ(pane.Text(), "A\r\n");
 }
 
+TEST(RichTextPaneTest, RedoKeysDoNothing) {
+    // The editor's built-in redo keys brought back an undone edit, though the
+    // program offers no Redo.
+    RichTextPane pane;
+    pane.LoadText("N000 G00");
+    pane.SetSelStart(8);
+    pane.SetSelText(" X100");
+    pane.Undo();
+    ASSERT_EQ(pane.Text(), "N000 G00");
+    for (const QKeySequence &keys : QKeySequence::keyBindings(QKeySequence::Redo)) {
+        QKeyEvent press(QEvent::KeyPress, keys[0].key(), keys[0].keyboardModifiers());
+        QCoreApplication::sendEvent(&pane, &press);
+    }
+    EXPECT_EQ(pane.Text(), "N000 G00");
+}
+
 TEST(RichTextPaneTest, HiddenSelectionIsNotShownWithoutFocus) {
     RichTextPane pane;
     EXPECT_TRUE(pane.HideSelection());

@@ -1,5 +1,7 @@
 #include "fixtures.h"
 
+#include "editing/renumber_settings.h"
+#include "editing/search_state.h"
 #include "platform/KeyboardLocks.h"
 #include "platform/Modal.h"
 #include "platform/SettingsStore.h"
@@ -35,6 +37,8 @@ void ProgramFixture::SetUp() {
     ResetCuttingConditions();
     ResetMaterialState();
     ResetBlockSteps();
+    ResetSearchState();
+    ResetRenumberSettings();
     ClearKeptDialogError();
     UseInProcessKeyStates(false, false, false);
     m_msgBoxes.clear();
