@@ -35,6 +35,7 @@ QStringList NameFilterList(const QString &filter) {
 QString RunDialog(const FileDialogRequest &r) {
     const bool save = r.kind == FileDialogRequest::Kind::SaveAs;
     QFileDialog dialog(QApplication::activeWindow());
+    if (!r.title.isEmpty()) dialog.setWindowTitle(r.title);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (save && !(r.flags & cdlOFNOverwritePrompt)) dialog.setOption(QFileDialog::DontConfirmOverwrite);

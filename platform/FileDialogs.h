@@ -17,6 +17,7 @@ enum FileDialogFlag : int {
 struct FileDialogRequest {
     enum class Kind { Open, SaveAs };
     Kind kind = Kind::Open;
+    QString title;        // empty: the platform's own title
     QString initialFolder;
     QString fileName;     // proposed name or path
     QString filter;       // description|pattern pairs, separated by "|"

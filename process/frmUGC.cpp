@@ -5,7 +5,7 @@
 #include "form_widgets.h"
 #include "machine_settings.h"
 #include "material.h"
-#include "open_file_dialog.h"
+#include "platform/FileDialogs.h"
 #include "platform/Modal.h"
 #include "process_state.h"
 #include "ugc_sketch.h"
@@ -243,11 +243,12 @@ void frmUGC::reject() { Command2_Click(); }
 
 void frmUGC::Material_Click() {
     try {
-        OpenFileRequest request;
+        FileDialogRequest request;
+        request.kind = FileDialogRequest::Kind::Open;
         request.title = QStringLiteral("加工条件選択");
         request.filter = QStringLiteral("CSV Files(*.csv)|*.csv|All Files(*.*)|*.*");
         request.initialFolder = g_CsvPathName;
-        const QString chosen = ShowOpenFileDialog(request);
+        const QString chosen = ShowFileDialog(request);
         // Cancelling keeps the file in use.
         if (chosen.isEmpty()) return;
         // A file that cannot be read is reported by the loader and leaves

@@ -48,7 +48,7 @@ void ProgramFixture::SetUp() {
     });
     m_openFileAnswer.clear();
     m_openFileRequests.clear();
-    SetOpenFileResponder([this](const OpenFileRequest &request) {
+    SetFileDialogResponder([this](const FileDialogRequest &request) {
         m_openFileRequests.push_back(request);
         return m_openFileAnswer;
     });
@@ -70,7 +70,7 @@ void DestroyDialogs() {
 void ProgramFixture::TearDown() {
     if (m_main) CloseMain();
     DestroyDialogs();
-    SetOpenFileResponder({});
+    SetFileDialogResponder({});
     SetModalDriver({});
     SetMsgBoxResponder({});
     SetSettingsFilePath(QString());

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/MsgBox.h"
-#include "process/open_file_dialog.h"
+#include "platform/FileDialogs.h"
 
 class QWidget;
 
@@ -46,7 +46,7 @@ protected:
     std::function<int(const MsgBoxCall &)> m_msgBoxAnswer;
     // The Open dialog answers with this path; empty means cancel.
     QString m_openFileAnswer;
-    std::vector<OpenFileRequest> m_openFileRequests;
+    std::vector<FileDialogRequest> m_openFileRequests;
     frmMain *m_main = nullptr;
 };
 
