@@ -27,6 +27,18 @@ QString FourDigitNumber(double v) {
     return whole < 0 ? u'-' + digits : digits;
 }
 
+// The tool and offset numbers of most turning tool words: the two-digit
+// tool number three times.
+QString ToolNumberThreeTimes() {
+    QString numbers;
+    for (int n = 0; n < 3; ++n) numbers += FormatTwoDigits(g_ToolNumber);
+    return numbers;
+}
+
+QString MoveStart(RetreatMove move) {
+    return move == RetreatMove::Rapid ? QStringLiteral("N000 G00 X") : QStringLiteral("N000     X");
+}
+
 }  // namespace
 
 void AppendLine(const QString &line) { g_OutputBlock += line + QStringLiteral("\r\n"); }
@@ -36,10 +48,13 @@ void StartBlock(const QString &header) {
     AppendLine(QStringLiteral("(-----< ") + header + QStringLiteral(" >-----)"));
 }
 
-void ComputeSpindleSpeed(double referenceDiameter) {
-    if (!(g_ParamV > 0)) return;
+void SetSpindleSpeed(double referenceDiameter) {
     const double perTen = Divide(Divide(Divide(1000 * g_ParamV, 3.14), referenceDiameter), 10.0);
     g_SpindleSpeed = Int(perTen) * 10;
+}
+
+void ComputeSpindleSpeed(double referenceDiameter) {
+    if (g_ParamV > 0) SetSpindleSpeed(referenceDiameter);
 }
 
 void AppendToolShapeLines(const QString &kind, const QString &angle, const ToolShapeValues &shape) {
@@ -52,12 +67,18 @@ void AppendToolShapeLines(const QString &kind, const QString &angle, const ToolS
     AppendLine(second);
 }
 
-QString TurningToolWord() {
-    if (g_TG) return " TG=" + FormatNcNumber(g_ToolNumber) + " OG=1";
-    QString word = IsToolChangingMachine() ? QStringLiteral(" TL=") : QStringLiteral(" T");
-    for (int n = 0; n < 3; ++n) word += FormatTwoDigits(g_ToolNumber);
-    return word;
+void AppendToolShapeLines(const QString &kind, const QString &angle, const std::function<ToolShapeValues()> &shape) {
+    if (g_ToolFrom) AppendToolShapeLines(kind, angle, shape());
 }
+
+QString ToolAddress() { return IsToolChangingMachine() ? QStringLiteral(" TL=") : QStringLiteral(" T"); }
+
+QString TurningToolWord(const NcText &numbers) {
+    if (g_TG) return " TG=" + FormatNcNumber(g_ToolNumber) + " OG=1";
+    return ToolAddress() + numbers();
+}
+
+QString TurningToolWord() { return TurningToolWord(ToolNumberThreeTimes); }
 
 void EmitTurningToolCall() {
     if (!IsToolChangingMachine()) return;
@@ -72,26 +93,36 @@ void EmitTurningToolCall() {
     AppendLine("N000 " + g_AtcMacroType);
 }
 
-void AppendApproach(const NcText &x, const NcText &tdX, const QString &gear) {
-    if (IsTdMacro()) {
-        AppendLine(QStringLiteral("N000 G95 M109"));
-        QString line = "N000 G00 X" + tdX();
-        line += " Z" + FormatNcNumber(g_AppZ);
-        line += gear + FormatNcNumber(g_SpindleSpeed) + g_SpindleWord + g_CoolantWord + g_M263Word;
-        AppendLine(line);
-        return;
-    }
-    QString line = "N000 G00 X" + x();
-    line += " Z" + FormatNcNumber(g_AppZ);
-    line += TurningToolWord();
-    line += g_BAxisWord + g_TipPositionWord;
-    line += gear + FormatNcNumber(g_SpindleSpeed) + g_SpindleWord + g_CoolantWord + g_M263Word;
-    AppendLine(line);
+QString SpindleStartWords(const QString &gear) {
+    return gear + FormatNcNumber(g_SpindleSpeed) + g_SpindleWord + g_CoolantWord;
 }
 
+void AppendApproachLine(const QString &x, const QString &z, const QString &toolWord, const QString &spindleStart) {
+    AppendLine("N000 G00 X" + x + " Z" + z + toolWord + g_BAxisWord + g_TipPositionWord + spindleStart);
+}
+
+void AppendRapidApproach(const NcText &x, const NcText &tdX, const NcText &toolNumbers, const QString &spindleStart) {
+    if (IsTdMacro()) {
+        AppendLine(QStringLiteral("N000 G95 M109"));
+        const QString xText = tdX();
+        AppendLine("N000 G00 X" + xText + " Z" + FormatNcNumber(g_AppZ) + spindleStart);
+        return;
+    }
+    const QString xText = x();
+    const QString z = FormatNcNumber(g_AppZ);
+    AppendApproachLine(xText, z, TurningToolWord(toolNumbers), spindleStart);
+}
+
+void AppendApproach(const NcText &x, const NcText &tdX, const QString &gear) {
+    const QString spindleStart = SpindleStartWords(gear) + g_M263Word;
+    AppendRapidApproach(x, tdX, ToolNumberThreeTimes, spindleStart);
+}
+
+QString SequenceName() { return "NT" + FormatTwoDigits(g_ToolNumber); }
+
 void AppendSequenceLine(const QString &zText) {
-    const QString tool = FormatTwoDigits(g_ToolNumber);
-    AppendLine("NT" + tool + "     Z" + zText + " G96 S" + FormatNcNumber(g_ParamV));
+    const QString name = SequenceName();
+    AppendLine(name + "     Z" + zText + " G96 S" + FormatNcNumber(g_ParamV));
 }
 
 void AppendTurningOpening(const TurningOpening &opening) {
@@ -123,7 +154,7 @@ void AppendLoadMonitorOff() {
 }
 
 void AppendRetreat(RetreatMove move) {
-    const QString start = move == RetreatMove::Rapid ? QStringLiteral("N000 G00 X") : QStringLiteral("N000     X");
+    const QString start = MoveStart(move);
     if (g_MacTurn) {
         const QString x = FormatNcNumber(g_AppX);
         AppendLine(start + x + " G97 S" + FormatNcNumber(g_SpindleSpeed) + " M63");
@@ -135,6 +166,21 @@ void AppendRetreat(RetreatMove move) {
         const QString x = FormatNcNumber(g_HomeX);
         const QString z = FormatNcNumber(g_HomeZ);
         AppendLine(start + x + " Z" + z + " G97 S" + FormatNcNumber(g_SpindleSpeed) + " M63");
+    }
+}
+
+void AppendSpindleStopReturn(RetreatMove move, MacTurnReturn macTurn, MultusReturn multus) {
+    const QString start = MoveStart(move);
+    if (g_MacTurn) {
+        if (macTurn == MacTurnReturn::ThroughApproachX) AppendLine(start + FormatNcNumber(g_AppX));
+        AppendLine(QStringLiteral("N000 G21 HP=4 M05 M63 M09"));
+    } else if (g_MULTUS) {
+        const QString m262 = multus == MultusReturn::WithM262 ? QStringLiteral(" M262") : QString();
+        AppendLine("N000 G20 HP=4" + g_M867Word + " M05 M63 M09" + m262);
+        g_OutputBlock += g_M866Line;
+    } else {
+        const QString x = FormatNcNumber(g_HomeX);
+        AppendLine(start + x + " Z" + FormatNcNumber(g_HomeZ));
     }
 }
 

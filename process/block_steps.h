@@ -28,8 +28,11 @@ void AppendLine(const QString &line);
 // Starts g_OutputBlock afresh with the header line "(-----< header >-----)".
 void StartBlock(const QString &header);
 
-// S = Int(1000 × V ÷ 3.14 ÷ Dref ÷ 10) × 10 when V > 0, else S stays.
-// Error 11 for a zero reference diameter.
+// S = Int(1000 × V ÷ 3.14 ÷ Dref ÷ 10) × 10 whatever V is. Error 11 for a
+// zero reference diameter.
+void SetSpindleSpeed(double referenceDiameter);
+
+// The same only when V > 0, else S stays.
 void ComputeSpindleSpeed(double referenceDiameter);
 
 // The generator's own variables of the second tool-shape line, each a name
@@ -39,25 +42,50 @@ using ToolShapeValues = std::vector<std::pair<QString, QString>>;
 // The two "NOEX" tool-shape lines, only when tool shapes are output: the
 // tool kind and first angle, then the generator's own values.
 void AppendToolShapeLines(const QString &kind, const QString &angle, const ToolShapeValues &shape);
-
-// The tool word of a turning approach line: " TG=" tool " OG=1" with
-// tool-life management, else " T" (" TL=" on MacTurn and MULTUS) and the
-// two-digit tool number three times.
-QString TurningToolWord();
-
-// The tool-change lines of MacTurn and MULTUS machines.
-void EmitTurningToolCall();
+// The same with values that are only written (and their variables floored)
+// when tool shapes are output.
+void AppendToolShapeLines(const QString &kind, const QString &angle, const std::function<ToolShapeValues()> &shape);
 
 // A coordinate text written at the place the step puts it (its variable is
 // floored only when the line that holds it is written).
 using NcText = std::function<QString()>;
 
-// The rapid approach: with the "TD" macro "N000 G95 M109" and a line at
-// `tdX` without tool word; otherwise one line at `x` with the tool word
-// and the B-axis and tip-position words. `gear` is " M41 S" or " M42 S".
+// The address of a tool and offset number: " TL=" on MacTurn and MULTUS,
+// " T" on other machines.
+QString ToolAddress();
+
+// The tool word of a turning approach line: " TG=" tool " OG=1" with
+// tool-life management, else the tool address and `numbers`; by default
+// the two-digit tool number three times.
+QString TurningToolWord(const NcText &numbers);
+QString TurningToolWord();
+
+// The tool-change lines of MacTurn and MULTUS machines.
+void EmitTurningToolCall();
+
+// How an approach line starts the spindle: the gear (" M41 S" or " M42 S")
+// and the speed, then the spindle and coolant words.
+QString SpindleStartWords(const QString &gear);
+
+// One rapid approach line: "N000 G00 X" x " Z" z, the tool word, the
+// B-axis and tip-position words, then `spindleStart`.
+void AppendApproachLine(const QString &x, const QString &z, const QString &toolWord, const QString &spindleStart);
+
+// The rapid approach to the approach Z: with the "TD" macro "N000 G95 M109"
+// and a line at `tdX` without tool, B-axis and tip-position words;
+// otherwise one approach line at `x` with the tool word of `toolNumbers`.
+// Both end with `spindleStart`.
+void AppendRapidApproach(const NcText &x, const NcText &tdX, const NcText &toolNumbers, const QString &spindleStart);
+
+// The rapid approach of most turning blocks: the tool number three times,
+// `gear` is " M41 S" or " M42 S", and M263 on MULTUS machines.
 void AppendApproach(const NcText &x, const NcText &tdX, const QString &gear);
 
-// "NT" + tool + "     Z" + zText + " G96 S" + V: the line that starts the cut.
+// "NT" + the two-digit tool number: the name of the sequence that starts
+// the cut.
+QString SequenceName();
+
+// The sequence name + "     Z" + zText + " G96 S" + V.
 void AppendSequenceLine(const QString &zText);
 
 // What a turning block starts with; the values differ per generator.
@@ -93,6 +121,18 @@ enum class RetreatMove { Rapid, Continued };
 // The return to the turret-indexing position by machine type, cancelling
 // the constant surface speed.
 void AppendRetreat(RetreatMove move = RetreatMove::Rapid);
+
+// Whether a MacTurn moves to the approach X before it stops the spindle,
+// and whether the MULTUS return line ends with " M262".
+enum class MacTurnReturn { Direct, ThroughApproachX };
+enum class MultusReturn { Plain, WithM262 };
+
+// The return of a block that has left constant surface speed already (or
+// never used it): on a MacTurn the spindle stop "N000 G21 HP=4 M05 M63
+// M09", on a MULTUS "N000 G20 HP=4" with the M867 word, " M05 M63 M09" and
+// the M866 line, on other machines the home point. `move` starts the X
+// moves.
+void AppendSpindleStopReturn(RetreatMove move, MacTurnReturn macTurn, MultusReturn multus);
 
 void AppendOptionalStop();
 

@@ -9,35 +9,38 @@ namespace brennvik {
 
 namespace {
 
-// What the three threads differ in.
+// What the three threads differ in. The texts are written when the block
+// reaches them, as their variables are floored there.
 struct ThreadKind {
     double referenceDiameter;  // of the spindle speed
     NcText header;
     QString toolKind;
     std::function<ToolShapeValues()> toolShape;
-    QString cycle;      // "N000 G71 X" or "N000 G72 X"
+    QString cycle;  // "N000 G71 X" or "N000 G72 X"
     NcText cycleX;
     NcText height;      // the thread's depth as the H word holds it
-    double allowance;   // U on a diameter, W on the face
+    double *allowance;  // U on a diameter, W on the face
     QString allowanceWord;
-    QString leaveLine;  // out of the thread before the retreat
+    NcText leaveLine;  // out of the thread before the retreat
 };
 
-// The profile depth of a 60° thread, per side of the flank.
+// The depth of a 60° thread as a share of its pitch.
 constexpr double kThreadDepth = 0.65;
 
 QString PitchText() { return "*P" + FormatNcNumber(g_ParamF); }
 
 ToolShapeValues StraightToolShape() { return {{QStringLiteral("L"), QStringLiteral("40")}}; }
 
+QString LeaveAlongZ() { return "N000 G00 Z" + FormatNcNumber(g_AppZ); }
+
 void AppendThreadCycle(const ThreadKind &kind) {
     QString line = kind.cycle + kind.cycleX();
     line += " Z" + FormatNcNumber(g_EndZ);
     line += " H" + kind.height();
     line += " D" + FormatNcNumber(g_ParamD);
-    if (kind.allowance > 0) line += kind.allowanceWord + FormatNcNumber(kind.allowance);
+    if (*kind.allowance > 0) line += kind.allowanceWord + FormatNcNumber(*kind.allowance);
     if (g_ParamL > 0) line += " L" + FormatNcNumber(g_ParamL) + " M23";
-    // More than one start: the number of starts.
+    // A thread of more than one start says how many.
     if (g_ParamC > 1) line += " Q" + FormatNcNumber(g_ParamC);
     if (g_StartC > 0) line += " C" + FormatNcNumber(g_StartC);
     line += " F" + FormatNcNumber(g_ParamF);
@@ -45,10 +48,10 @@ void AppendThreadCycle(const ThreadKind &kind) {
 }
 
 QString BuildThreadBlock(const ThreadKind &kind) {
-    // A thread without a diameter keeps the speed of the block before.
+    // Without a diameter the block keeps the speed of the block before.
     if (kind.referenceDiameter > 0) ComputeSpindleSpeed(kind.referenceDiameter);
     StartBlock(kind.header());
-    AppendToolShapeLines(kind.toolKind, QStringLiteral("60"), kind.toolShape());
+    AppendToolShapeLines(kind.toolKind, QStringLiteral("60"), kind.toolShape);
     EmitTurningToolCall();
     const QString x = FormatNcNumber(g_StartX);
     const QString z = FormatNcNumber(g_AppZ);
@@ -56,12 +59,10 @@ QString BuildThreadBlock(const ThreadKind &kind) {
     const QString name = SequenceName();
     AppendLine(name + "     Z" + FormatNcNumber(g_StartZ));
     AppendThreadCycle(kind);
-    AppendLine(kind.leaveLine);
+    AppendLine(kind.leaveLine());
     AppendSpindleStopReturn(RetreatMove::Continued, MacTurnReturn::Direct, MultusReturn::Plain);
     return CloseBlock();
 }
-
-QString LeaveAlongZ() { return "N000 G00 Z" + FormatNcNumber(g_AppZ); }
 
 }  // namespace
 
@@ -73,9 +74,9 @@ QString BuildThreadFaceBlock() {
                              QStringLiteral("N000 G72 X"),
                              [] { return FormatNcNumber(g_EndX); },
                              [] { return FormatNcNumber(kThreadDepth * g_ParamF); },
-                             g_ParamW,
+                             &g_ParamW,
                              QStringLiteral(" W"),
-                             LeaveAlongZ()});
+                             LeaveAlongZ});
 }
 
 QString BuildThreadODBlock() {
@@ -89,9 +90,9 @@ QString BuildThreadODBlock() {
                              QStringLiteral("N000 G71 X"),
                              [] { return FormatNcNumber(g_EndX - g_ParamF * kThreadDepth * 2); },
                              [] { return FormatNcNumber(g_ParamF * kThreadDepth * 2); },
-                             g_ParamU,
+                             &g_ParamU,
                              QStringLiteral(" U"),
-                             "N000 G00 X" + FormatNcNumber(g_AppX)});
+                             [] { return "N000 G00 X" + FormatNcNumber(g_AppX); }});
 }
 
 QString BuildThreadIDBlock() {
@@ -108,9 +109,9 @@ QString BuildThreadIDBlock() {
                              QStringLiteral("N000 G71 X"),
                              [] { return FormatNcNumber(g_EndX); },
                              [] { return FormatNcNumber(g_ParamF); },
-                             g_ParamU,
+                             &g_ParamU,
                              QStringLiteral(" U"),
-                             LeaveAlongZ()});
+                             LeaveAlongZ});
 }
 
 }  // namespace brennvik

@@ -12,28 +12,8 @@
 namespace brennvik {
 namespace {
 
-const char kDivisionByZeroText[] = "ゼロ割り算エラー。工具径などのデータが０です。";
-const char kNoDocumentText[] = "ファイルが開いていないので挿入出来ません。新しく作成をする時は[新規]を押してください。";
-
-class GeneratorFrameTest : public GeneratorTest {
+class GeneratorFrameTest : public InsertingGeneratorTest {
 protected:
-    // A document whose pane holds two lines with the second one selected.
-    void OpenDocument() {
-        StartMain();
-        NewDocumentWindow();
-        m_pane = ActivePaneOfCurrentDocument();
-        m_pane->SetText("AAA\r\nBBB\r\n");
-        m_pane->Select(5, 3);
-    }
-
-    // Stands in for the process dialog: answers as its buttons would.
-    static std::function<void()> Confirm() {
-        return [] { g_DialogOK = true; };
-    }
-    static std::function<void()> Cancel() {
-        return [] { g_DialogOK = false; };
-    }
-
     // A command whose steps record themselves in m_steps.
     GeneratorCommand Recorded(std::function<void()> dialog, std::function<void()> build = {}) {
         return {[this, dialog] {
@@ -50,14 +30,6 @@ protected:
                 }};
     }
 
-    void ExpectErrorShown(int number, const char *text) {
-        ASSERT_EQ(m_msgBoxes.size(), 1u);
-        EXPECT_EQ(m_msgBoxes[0].title, QStringLiteral("エラー ") + QString::number(number));
-        EXPECT_EQ(m_msgBoxes[0].prompt, QString::fromUtf8(text));
-        EXPECT_EQ(m_msgBoxes[0].buttons, vbOKOnly | vbExclamation);
-    }
-
-    RichTextPane *m_pane = nullptr;
     QStringList m_steps;
 };
 

@@ -6,14 +6,18 @@
 
 #include "support/fixtures.h"
 
+#include "platform/RichTextPane.h"
 #include "process/block_steps.h"
 #include "process/machine_settings.h"
 #include "process/material.h"
 #include "process/process_state.h"
+#include "workspace/document_slots.h"
+#include "workspace/program_files.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <initializer_list>
 
 namespace brennvik {
@@ -48,5 +52,39 @@ protected:
         DeriveM867Words();
     }
 };
+
+// A generator run through its frame into an open document.
+class InsertingGeneratorTest : public GeneratorTest {
+protected:
+    // A document whose pane holds two lines with the second one selected.
+    void OpenDocument() {
+        StartMain();
+        NewDocumentWindow();
+        m_pane = ActivePaneOfCurrentDocument();
+        m_pane->SetText("AAA\r\nBBB\r\n");
+        m_pane->Select(5, 3);
+    }
+
+    // Stands in for the process dialog: answers as its buttons would.
+    static std::function<void()> Confirm() {
+        return [] { g_DialogOK = true; };
+    }
+    static std::function<void()> Cancel() {
+        return [] { g_DialogOK = false; };
+    }
+
+    void ExpectErrorShown(int number, const char *text) {
+        ASSERT_EQ(m_msgBoxes.size(), 1u);
+        EXPECT_EQ(m_msgBoxes[0].title, QStringLiteral("エラー ") + QString::number(number));
+        EXPECT_EQ(m_msgBoxes[0].prompt, QString::fromUtf8(text));
+        EXPECT_EQ(m_msgBoxes[0].buttons, vbOKOnly | vbExclamation);
+    }
+
+    RichTextPane *m_pane = nullptr;
+};
+
+inline constexpr char kDivisionByZeroText[] = "ゼロ割り算エラー。工具径などのデータが０です。";
+inline constexpr char kNoDocumentText[] =
+    "ファイルが開いていないので挿入出来ません。新しく作成をする時は[新規]を押してください。";
 
 }  // namespace brennvik
