@@ -121,6 +121,19 @@ TEST(RichTextPaneTest, OwnUndoTakesBackOneWholeTextWrite) {
     EXPECT_EQ(pane.Text(), "A\r\n");
 }
 
+TEST(RichTextPaneTest, EachWholeTextWriteIsItsOwnUndoStep) {
+    // Two commands in a row (replace all, then renumbering) were taken back
+    // by one Undo.
+    RichTextPane pane;
+    pane.LoadText("N1 G01 X1\r\nN2 G01 Z1");
+    pane.SetText("N1 G1 X1\r\nN2 G1 Z1");
+    pane.SetText("N010 G1 X1\r\nN020 G1 Z1");
+    pane.Undo();
+    EXPECT_EQ(pane.Text(), "N1 G1 X1\r\nN2 G1 Z1");
+    pane.Undo();
+    EXPECT_EQ(pane.Text(), "N1 G01 X1\r\nN2 G01 Z1");
+}
+
 TEST(RichTextPaneTest, RedoKeysDoNothing) {
     // The editor's built-in redo keys brought back an undone edit, though the
     // program offers no Redo.
