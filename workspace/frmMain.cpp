@@ -7,6 +7,7 @@
 #include "process/cutting_conditions.h"
 #include "process/frmProcessSetup.h"
 #include "process/machine_settings.h"
+#include "process/process_menu.h"
 #include "program_files.h"
 #include "runtime.h"
 #include "startup.h"
@@ -209,6 +210,7 @@ void frmMain::BuildProcessMenu() {
     Process->setObjectName(QStringLiteral("Process"));
     ProcessSetup = AddEntry(Process, "ProcessSetup", "初期設定", &frmMain::ProcessSetup_Click);
     Process->addSeparator();
+    BuildTurningProcessMenus(this, Process);
 
     auto submenu = [this](const char *name, const char *caption) {
         QMenu *m = Process->addMenu(QString::fromUtf8(caption));

@@ -85,6 +85,15 @@ public:
     void mnuHelpAbout_Click();
     // Process menu.
     void ProcessSetup_Click();
+    // Turning processes: roughing and finishing.
+    void ProcessRoughFace_Click();
+    void ProcessRoughFaceOD_Click();
+    void ProcessRoughOD_Click();
+    void ProcessRoughID_Click();
+    void ProcessFinishFace_Click();
+    void ProcessFinishFaceOD_Click();
+    void ProcessFinishOD_Click();
+    void ProcessFinishID_Click();
     // Calculator openers.
     void AngleNoseR_Click();
     void LineAngle_Click();

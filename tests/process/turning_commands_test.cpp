@@ -1,0 +1,561 @@
+// The roughing and finishing commands as the user runs them: from the
+// process menu through the scripted process dialog into the document.
+#include "generator_test_support.h"
+#include "support/dialog_helpers.h"
+
+#include "platform/FileDialogs.h"
+#include "platform/Modal.h"
+#include "platform/RichTextPane.h"
+#include "process/cutting_conditions.h"
+#include "process/frmProcess.h"
+#include "process/process_form_setup.h"
+#include "workspace/document_slots.h"
+#include "workspace/frmMain.h"
+
+#include <QAction>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMap>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace brennvik {
+namespace {
+
+const char kDivisionByZeroText[] = "ゼロ割り算エラー。工具径などのデータが０です。";
+const char kNoDocumentText[] = "ファイルが開いていないので挿入出来ません。新しく作成をする時は[新規]を押してください。";
+
+const char *const kCommands[] = {"ProcessRoughFace",  "ProcessRoughFaceOD",  "ProcessRoughOD",  "ProcessRoughID",
+                                 "ProcessFinishFace", "ProcessFinishFaceOD", "ProcessFinishOD", "ProcessFinishID"};
+
+// The outer diameter of a 60 mm blank roughed to 40 over 50 mm.
+const QString kRoughODGolden =
+    Lines({"(-----< OD.ROUGH >-----)", "NOEX VTLIN[3]=1 VTLFN[3]=1 VTLA1[3]=55", "NOEX VTLA2[3]=3 VTLL[3]=40",
+           "N000 G00 X60 Z50 T030303 M41 S1030 M03 M63 M08", "NT03     Z2 G96 S150", "N000 G85 NAP2 D2 U0.4 W0.1 F0.3",
+           "NAP2 G81", "N000 G00 X37", "N000 G01 Z0.5 G42 F0.15", "N000     X40 A135", "N000     Z-50",
+           "N000     X58", "N000     X60 A135", "N000 G40 K-1", "N000 G80", "N000 G00 X500 Z500 G97 S1030 M63",
+           "\t"});
+// Its finishing at 20 mm with 0.2 and 0.05 left.
+const QString kFinishODGolden =
+    Lines({"(-----< OD.FINISH >-----)", "NOEX VTLIN[5]=7 VTLFN[5]=1 VTLA1[5]=55", "NOEX VTLA2[5]=5 VTLL[5]=40",
+           "N000 G00 X24 Z50 T050505 M42 S2440 M03 M63 M08", "NT05     Z2 G96 S200", "N000 G87 NAP2 U0.2 W0.05",
+           "N000 G00 X200 G97 S2440 M63", "N000     X500 Z500", "\t"});
+
+// What a control shows: its text or caption, whether it is shown, and
+// for an option whether it is selected.
+struct ControlState {
+    QString text;
+    bool visible = true;
+    bool checked = false;
+    bool operator==(const ControlState &o) const {
+        return text == o.text && visible == o.visible && checked == o.checked;
+    }
+    bool operator!=(const ControlState &o) const { return !(*this == o); }
+};
+using DialogState = QMap<QString, ControlState>;
+
+DialogState StateOf(frmProcess *form) {
+    // A control's own visibility, whatever its frame's.
+    auto shown = [](QWidget *w) { return w->isVisibleTo(w->parentWidget()); };
+    DialogState state;
+    state[QStringLiteral("caption")] = {form->windowTitle(), true, false};
+    for (QLabel *w : form->findChildren<QLabel *>()) state[w->objectName()] = {w->text(), shown(w), false};
+    for (QLineEdit *w : form->findChildren<QLineEdit *>()) state[w->objectName()] = {w->text(), shown(w), false};
+    for (QGroupBox *w : form->findChildren<QGroupBox *>()) state[w->objectName()] = {w->title(), shown(w), false};
+    for (QRadioButton *w : form->findChildren<QRadioButton *>())
+        state[w->objectName()] = {w->text(), shown(w), w->isChecked()};
+    return state;
+}
+
+// The controls whose state differs, one line each.
+std::string Differences(const DialogState &expected, const DialogState &actual) {
+    auto describe = [](const ControlState &s) {
+        return QStringLiteral("\"%1\"%2%3").arg(s.text, s.visible ? "" : " hidden", s.checked ? " checked" : "");
+    };
+    QString out;
+    for (auto it = expected.begin(); it != expected.end(); ++it)
+        if (actual.value(it.key()) != it.value())
+            out += it.key() + ": expected " + describe(it.value()) + ", got " + describe(actual.value(it.key())) + "\n";
+    for (const QString &key : actual.keys())
+        if (!expected.contains(key)) out += key + ": unexpected\n";
+    return out.toStdString();
+}
+
+class TurningCommandsTest : public GeneratorTest {
+protected:
+    void SetUp() override {
+        GeneratorTest::SetUp();
+        SetFileDialogResponder([this](const FileDialogRequest &) { return m_saveAnswer; });
+    }
+    void TearDown() override {
+        // Documents changed by a test close without saving.
+        m_msgBoxAnswer = [](const MsgBoxCall &) { return int(vbNo); };
+        GeneratorTest::TearDown();
+        SetFileDialogResponder({});
+    }
+    void CloseMainWithoutSaving() {
+        m_msgBoxAnswer = [](const MsgBoxCall &) { return int(vbNo); };
+        CloseMain();
+        m_msgBoxAnswer = {};
+        m_pane = nullptr;
+    }
+
+    // The program with one new document holding three lines, the second
+    // one selected.
+    void StartWithDocument() {
+        StartMain();
+        m_main->mnuFileNew->trigger();
+        m_pane = ActivePaneOfCurrentDocument();
+        m_pane->SetText("AAA\r\nBBB\r\nCCC\r\n");
+        m_pane->Select(5, 5);
+    }
+
+    QAction *Action(const char *name) { return Child<QAction>(m_main, name); }
+
+    // Runs a command from its menu entry; `script` answers its dialog.
+    // False when no dialog was shown.
+    bool RunCommand(const char *command, std::function<void(frmProcess *)> script) {
+        bool shown = false;
+        ScriptNextModal([&shown, script](QWidget *w) {
+            shown = true;
+            script(qobject_cast<frmProcess *>(w));
+        });
+        Action(command)->trigger();
+        SetModalDriver({});
+        return shown;
+    }
+
+    // Fills boxes by name, then presses "実　行".
+    static std::function<void(frmProcess *)> Confirm(std::vector<std::pair<const char *, const char *>> boxes) {
+        return [boxes](frmProcess *f) {
+            for (const auto &box : boxes) SetBoxText(f, box.first, QString::fromUtf8(box.second));
+            f->Command1->click();
+        };
+    }
+
+    void ExpectErrorShown(int number, const char *text, const char *command) {
+        ASSERT_EQ(m_msgBoxes.size(), 1u) << command;
+        EXPECT_EQ(m_msgBoxes[0].title, QStringLiteral("エラー ") + QString::number(number)) << command;
+        EXPECT_EQ(m_msgBoxes[0].prompt, QString::fromUtf8(text)) << command;
+    }
+
+    RichTextPane *m_pane = nullptr;
+    QString m_saveAnswer;
+};
+
+// A condition table whose every cell names its row and column ("5.6" is
+// V of row 5); even rows turn forward with coolant, odd rows the other way.
+void FillTestConditionTable() {
+    for (int row = 1; row <= kCuttingConditionRows; ++row) {
+        for (int column = 1; column <= kCuttingConditionFields; ++column)
+            g_CuttingConditions[row][column] = QStringLiteral("%1.%2").arg(row).arg(column);
+        g_CuttingConditions[row][4] = QString::number(row % 2);
+        g_CuttingConditions[row][5] = QString::number((row + 1) % 2);
+    }
+}
+
+// The dialog as a command leaves it, described by its differences from the
+// design state.
+struct ExpectedSetup {
+    const char *command;
+    const char *caption;
+    int row;
+    std::vector<std::pair<const char *, const char *>> captions;  // labels recaptioned or blanked
+    std::vector<const char *> hidden;
+    std::vector<const char *> shown;
+    std::vector<std::pair<const char *, const char *>> texts;  // presets
+};
+
+DialogState ExpectedState(const DialogState &design, const ExpectedSetup &e) {
+    DialogState state = design;
+    state[QStringLiteral("caption")].text = QString::fromUtf8(e.caption);
+    // The pre-fill from the row.
+    const QString row = QString::number(e.row);
+    state[QStringLiteral("ToolNumber")].text = row + ".3";
+    const char *const boxes[] = {"V", "F", "D", "L", "U", "W", "C"};
+    for (int i = 0; i < 7; ++i) state[QString::fromLatin1(boxes[i])].text = row + "." + QString::number(6 + i);
+    const bool even = e.row % 2 == 0;
+    state[QStringLiteral("SpindleCW")].checked = even;
+    state[QStringLiteral("SpindleCCW")].checked = !even;
+    state[QStringLiteral("CoolantON")].checked = even;
+    state[QStringLiteral("CoolantOFF")].checked = !even;
+    // A machine that is neither MacTurn nor MULTUS has no tool-tip position.
+    state[QStringLiteral("TipPostion")].visible = false;
+    for (const auto &c : e.captions) state[QString::fromLatin1(c.first)].text = QString::fromUtf8(c.second);
+    for (const char *name : e.hidden) state[QString::fromLatin1(name)].visible = false;
+    for (const char *name : e.shown) state[QString::fromLatin1(name)].visible = true;
+    for (const auto &t : e.texts) state[QString::fromLatin1(t.first)].text = QString::fromUtf8(t.second);
+    return state;
+}
+
+TEST_F(TurningCommandsTest, EachCommandSetsUpTheDialog) {
+    // Labels every finishing command blanks, with the fields they belong to.
+    const std::vector<std::pair<const char *, const char *>> finishingCaptions = {
+        {"LabelF", ""},  {"LabelF2", ""},     {"LabelD", ""},   {"LabelD2", ""},   {"LabelL", ""},
+        {"LabelL2", ""}, {"LabelC", ""},      {"LabelC2", ""},  {"LabelStartC", ""}, {"LabelEnd", ""},
+        {"LabelEndX", ""}, {"LabelEndZ", ""}, {"LabelEndC", ""}};
+    const std::vector<const char *> finishingHidden = {"F", "D", "L", "C", "StartC", "EndX", "EndZ", "EndC", "EndZ2"};
+    const ExpectedSetup cases[] = {
+        {"ProcessRoughOD",
+         "外径荒引き",
+         5,
+         {{"LabelD", "切込み量"}, {"LabelL", ""}, {"LabelL2", ""}, {"LabelStartC", ""}, {"LabelEndC", ""}},
+         {"L", "StartC", "EndC"},
+         {},
+         {{"EndX", "62"}, {"StartZ", "0"}}},
+        {"ProcessRoughFace",
+         "外径端面荒引き",
+         4,
+         {{"LabelD", ""},
+          {"LabelD2", ""},
+          {"LabelL", "端面切込量"},
+          {"LabelL2", "Z"},
+          {"LabelC", ""},
+          {"LabelC2", ""},
+          {"LabelU", ""},
+          {"LabelU2", ""},
+          {"LabelStartC", ""},
+          {"LabelEndC", ""}},
+         {"C", "U", "D", "StartC", "EndC"},
+         {},
+         {{"StartX", "62"}, {"StartZ", "2.5"}, {"EndX", "20.5"}, {"EndZ", "0"}}},
+        {"ProcessRoughFaceOD",
+         "端面外径荒引き",
+         3,
+         {{"LabelD", "切込み量"},
+          {"LabelD2", "X"},
+          {"LabelCZ", "端面終点"},
+          {"LabelSZ", "X"},
+          {"LabelL", "端面切込量"},
+          {"LabelL2", "Z"},
+          {"LabelStartC", ""},
+          {"LabelEndC", ""}},
+         {"StartC", "EndC"},
+         {"LabelSZ", "SZ"},
+         {{"EndX", "62"}, {"StartZ", "0"}, {"SZ", "17.5"}}},
+        {"ProcessRoughID",
+         "内径荒引き",
+         6,
+         {{"LabelD", "切込み量"}, {"LabelL", ""}, {"LabelL2", ""}, {"LabelStartC", ""}, {"LabelEndC", ""}},
+         {"L", "StartC", "EndC"},
+         {},
+         {{"EndX", "20.5"}, {"StartZ", "0"}}},
+        {"ProcessFinishFace", "外径端面仕上げ", 8, finishingCaptions, finishingHidden, {}, {}},
+        {"ProcessFinishFaceOD",
+         "端面外径仕上げ",
+         7,
+         {{"LabelD", ""},
+          {"LabelD2", ""},
+          {"LabelL", ""},
+          {"LabelL2", ""},
+          {"LabelC", "端面の"},
+          {"LabelC2", ""},
+          {"LabelStartC", ""},
+          {"LabelEndZ", ""},
+          {"LabelEndC", ""}},
+         {"D", "L", "C", "StartC", "EndZ", "EndC", "EndZ2"},
+         {},
+         {{"EndX", "20.5"}, {"StartZ", "0"}}},
+        {"ProcessFinishID",
+         "内径仕上げ",
+         10,
+         finishingCaptions,
+         finishingHidden,
+         {},
+         {{"StartX", "20.5"}, {"StartZ", "0"}}},
+        {"ProcessFinishOD", "外径仕上げ", 9, finishingCaptions, finishingHidden, {}, {}},
+    };
+    frmProcess designForm;
+    const DialogState design = StateOf(&designForm);
+    StartWithDocument();
+    FillTestConditionTable();
+    g_MaterialOD = 62;
+    g_MaterialID = 20.5f;
+    g_UgcOrigin = 2.5;
+    for (const ExpectedSetup &c : cases) {
+        DialogState seen;
+        ASSERT_TRUE(RunCommand(c.command, [&seen](frmProcess *f) {
+            seen = StateOf(f);
+            f->Command2->click();
+        })) << c.command;
+        EXPECT_EQ(Differences(ExpectedState(design, c), seen), "") << c.command;
+        EXPECT_EQ(g_frmProcess, nullptr) << c.command << ": the dialog is unloaded";
+    }
+    EXPECT_EQ(m_pane->Text(), "AAA\r\nBBB\r\nCCC\r\n");
+    EXPECT_TRUE(m_msgBoxes.empty());
+}
+
+TEST_F(TurningCommandsTest, PresetsFollowTheMaterial) {
+    const struct {
+        const char *name;
+        bool materialEntered;
+        float innerDiameter;
+        const char *roughODEndX, *roughFaceStartX, *roughFaceStartZ, *faceEndX, *finishIDStartX;
+    } cases[] = {
+        {"no material entered", false, 0, "", "", "", "0", "0"},
+        {"solid blank", true, 0, "60", "60", "1", "0", "0"},
+        {"bored blank", true, 20, "60", "60", "1", "17", "20"},
+    };
+    StartWithDocument();
+    for (const auto &c : cases) {
+        ResetMaterialState();
+        if (c.materialEntered) {
+            g_MaterialOD = 60;
+            g_UgcOrigin = 1;
+        }
+        g_MaterialID = c.innerDiameter;
+        QMap<QString, QString> texts;
+        auto read = [&texts](const char *box) {
+            return [&texts, box](frmProcess *f) {
+                texts[box] = BoxText(f, box);
+                texts[QStringLiteral("StartZ")] = BoxText(f, "StartZ");
+                f->Command2->click();
+            };
+        };
+        RunCommand("ProcessRoughOD", read("EndX"));
+        EXPECT_EQ(texts["EndX"], c.roughODEndX) << c.name;
+        RunCommand("ProcessRoughFace", read("StartX"));
+        EXPECT_EQ(texts["StartX"], c.roughFaceStartX) << c.name;
+        EXPECT_EQ(texts["StartZ"], c.roughFaceStartZ) << c.name;
+        RunCommand("ProcessRoughFaceOD", read("SZ"));
+        EXPECT_EQ(texts["SZ"], c.faceEndX) << c.name;
+        RunCommand("ProcessFinishID", read("StartX"));
+        EXPECT_EQ(texts["StartX"], c.finishIDStartX) << c.name;
+    }
+}
+
+TEST_F(TurningCommandsTest, MachineTypeShowsTheBAxisAndTheToolTipPosition) {
+    const struct {
+        Machine machine;
+        const char *toolType;
+        bool bAxis, tipPosition;
+    } cases[] = {
+        {Machine::Other, "HSK", false, false},  {Machine::MacTurn, "BT", true, false},
+        {Machine::MacTurn, "HSK", true, true},  {Machine::Multus, "BT", true, false},
+        {Machine::Multus, "HSK", true, true},   {Machine::Other, "BT", false, false},
+    };
+    ASSERT_EQ(g_frmProcess, nullptr);
+    for (const auto &c : cases) {
+        // One form through all cases, so each case also undoes the one before.
+        SetMachine(c.machine);
+        g_ToolType = c.toolType;
+        ConfigureProcessFormForMachine();
+        frmProcess *f = g_frmProcess;
+        ASSERT_NE(f, nullptr) << "created when needed";
+        for (QWidget *w : {static_cast<QWidget *>(f->LabelB), static_cast<QWidget *>(f->LabelB2),
+                           static_cast<QWidget *>(f->B)})
+            EXPECT_EQ(w->isVisibleTo(f), c.bAxis) << w->objectName().toStdString() << " " << c.toolType;
+        EXPECT_EQ(f->TipPostion->isVisibleTo(f), c.tipPosition) << c.toolType;
+    }
+    // Through a command: the dialog of a MULTUS with HSK tools asks for B.
+    StartWithDocument();
+    SetMachine(Machine::Multus);
+    g_ToolType = "HSK";
+    bool bShown = false, tipShown = false;
+    RunCommand("ProcessFinishOD", [&](frmProcess *f) {
+        bShown = f->B->isVisible();
+        tipShown = f->TipPostion->isVisible();
+        f->Command2->click();
+    });
+    EXPECT_TRUE(bShown);
+    EXPECT_TRUE(tipShown);
+}
+
+TEST_F(TurningCommandsTest, ConfirmedDialogPutsTheBlockAtTheCaret) {
+    const struct {
+        const char *command;
+        std::vector<std::pair<const char *, const char *>> boxes;
+        QString golden;
+    } cases[] = {
+        // F 0.3, U 0.4, W 0.1 and C 1 come from the shipped table, EndX from the blank.
+        {"ProcessRoughOD", {{"ToolNumber", "3"}, {"V", "150"}, {"D", "2"}, {"StartX", "40"}, {"EndZ", "-50"}},
+         kRoughODGolden},
+        {"ProcessFinishOD", {{"ToolNumber", "5"}, {"V", "200"}, {"U", "0.2"}, {"W", "0.05"}, {"StartX", "20"},
+                             {"StartZ", "0"}},
+         kFinishODGolden},
+    };
+    for (const auto &c : cases) {
+        StartWithDocument();
+        m_msgBoxes.clear();
+        g_MaterialOD = 60;
+        ASSERT_TRUE(RunCommand(c.command, Confirm(c.boxes))) << c.command;
+        EXPECT_EQ(m_pane->Text(), "AAA\r\n" + c.golden + "CCC\r\n") << c.command;
+        EXPECT_EQ(m_pane->SelStart(), 5 + c.golden.size()) << c.command;
+        EXPECT_EQ(m_pane->SelLength(), 0) << c.command;
+        EXPECT_TRUE(m_msgBoxes.empty()) << c.command;
+        CloseMainWithoutSaving();
+    }
+}
+
+TEST_F(TurningCommandsTest, SavedBlockHasTheBytesOfTheGolden) {
+    StartMain();
+    m_main->mnuFileNew->trigger();
+    g_MaterialOD = 60;
+    ASSERT_TRUE(RunCommand("ProcessRoughOD", Confirm({{"ToolNumber", "3"}, {"V", "150"}, {"D", "2"},
+                                                      {"StartX", "40"}, {"EndZ", "-50"}})));
+    m_saveAnswer = m_dir.filePath("OD.MIN");
+    m_main->mnuFileSaveAs->trigger();
+    QFile saved(m_saveAnswer);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), kRoughODGolden.toLatin1());
+}
+
+TEST_F(TurningCommandsTest, CancelOrCloseBoxInsertsNothing) {
+    StartWithDocument();
+    const struct {
+        const char *name;
+        std::function<void(frmProcess *)> close;
+    } ways[] = {
+        {"cancel", [](frmProcess *f) { f->Command2->click(); }},
+        {"close box", [](frmProcess *f) { f->close(); }},
+    };
+    for (const char *command : kCommands) {
+        for (const auto &way : ways) {
+            g_OutputBlock = "OLD";
+            g_MaterialID = 20;
+            ASSERT_TRUE(RunCommand(command, [&way](frmProcess *f) {
+                SetBoxText(f, "StartX", "30");
+                SetBoxText(f, "V", "100");
+                way.close(f);
+            })) << command;
+            EXPECT_FALSE(g_DialogOK) << command << " " << way.name;
+            EXPECT_EQ(m_pane->Text(), "AAA\r\nBBB\r\nCCC\r\n") << command << " " << way.name;
+            EXPECT_EQ(g_OutputBlock, "OLD") << command << " " << way.name;
+            EXPECT_EQ(g_MaterialID, 20) << command << " " << way.name;
+        }
+    }
+    EXPECT_TRUE(m_msgBoxes.empty());
+}
+
+TEST_F(TurningCommandsTest, FailedCommandShowsItsErrorAndInsertsNothing) {
+    const struct {
+        const char *name;
+        bool document;
+        const char *startX;  // reference diameter StartX + 6
+        int error;
+        const char *text;
+    } cases[] = {
+        // The process menu is hidden without a document; the handlers are still reached.
+        {"no document", false, "30", 91, kNoDocumentText},
+        {"zero reference diameter", true, "-6", 11, kDivisionByZeroText},
+    };
+    for (const auto &c : cases) {
+        if (c.document) StartWithDocument();
+        else StartMain();
+        for (const char *command : kCommands) {
+            m_msgBoxes.clear();
+            ASSERT_TRUE(RunCommand(command, Confirm({{"V", "150"}, {"StartX", c.startX}}))) << command;
+            ExpectErrorShown(c.error, c.text, command);
+            if (c.document) {
+                EXPECT_EQ(m_pane->Text(), "AAA\r\nBBB\r\nCCC\r\n") << command;
+            }
+        }
+        CloseMainWithoutSaving();
+    }
+}
+
+TEST_F(TurningCommandsTest, ZeroCuttingSpeedKeepsTheSpeedOfTheBlockBefore) {
+    StartWithDocument();
+    g_MaterialOD = 60;
+    RunCommand("ProcessRoughOD",
+               Confirm({{"ToolNumber", "3"}, {"V", "150"}, {"D", "2"}, {"StartX", "40"}, {"EndZ", "-50"}}));
+    ASSERT_EQ(g_SpindleSpeed, 1030);
+    const char *const finishing[] = {"ProcessFinishFace", "ProcessFinishOD"};
+    for (const char *command : finishing) {
+        m_pane->SetText(QString());
+        RunCommand(command, Confirm({{"ToolNumber", "5"}, {"V", "0"}, {"StartX", "20"}, {"StartZ", "0"}}));
+        const QString block = m_pane->Text();
+        EXPECT_TRUE(block.contains("N000 G00 X24 Z50 T050505 M42 S1030 M03 M63 M08\r\n")) << command;
+        EXPECT_TRUE(block.contains("NT05     Z2 G96 S0\r\n")) << command;
+        EXPECT_TRUE(block.contains(" G97 S1030 M63\r\n")) << command;
+    }
+    EXPECT_TRUE(m_msgBoxes.empty());
+}
+
+// The bore roughing used to take its start diameter as the blank's bore as
+// soon as the dialog was confirmed, so a block that failed changed it too.
+TEST_F(TurningCommandsTest, BoreRoughingTakesTheBoreOnlyOnceTheBlockIsIn) {
+    StartWithDocument();
+    const struct {
+        const char *name;
+        std::function<void(frmProcess *)> answer;
+        float materialID;
+        bool inserted;
+    } cases[] = {
+        {"cancelled", [](frmProcess *f) { f->Command2->click(); }, 20, false},
+        {"division by zero", Confirm({{"V", "100"}, {"StartX", "-6"}}), 20, false},
+        {"inserted", Confirm({{"V", "100"}, {"StartX", "30.0004"}}), 30, true},
+    };
+    for (const auto &c : cases) {
+        g_MaterialID = 20;
+        m_msgBoxes.clear();
+        float duringDialog = -1;
+        RunCommand("ProcessRoughID", [&](frmProcess *f) {
+            EXPECT_EQ(BoxText(f, "EndX"), "20") << c.name;
+            c.answer(f);
+            duringDialog = g_MaterialID;
+        });
+        EXPECT_EQ(duringDialog, 20) << c.name << ": unchanged when the dialog closes";
+        EXPECT_EQ(g_MaterialID, c.materialID) << c.name;
+        EXPECT_EQ(m_pane->Text().contains("ID.ROUGH"), c.inserted) << c.name;
+    }
+    // The bore finishing then starts from the roughed bore.
+    QString finishStartX;
+    RunCommand("ProcessFinishID", [&](frmProcess *f) {
+        finishStartX = BoxText(f, "StartX");
+        f->Command2->click();
+    });
+    EXPECT_EQ(finishStartX, "30");
+}
+
+// A command whose condition row could not be read used to leave the dialog
+// loaded with its fields hidden, so the next command opened it that way.
+TEST_F(TurningCommandsTest, UnreadableConditionRowLeavesTheDialogAsDesigned) {
+    StartWithDocument();
+    g_CuttingConditions[9][4].clear();  // the spindle cell of the OD finishing
+    EXPECT_FALSE(RunCommand("ProcessFinishOD", Confirm({}))) << "no dialog is shown";
+    ExpectErrorShown(13, "加工条件エラー。素材入力をしてください。", "ProcessFinishOD");
+    EXPECT_EQ(g_frmProcess, nullptr);
+    bool feedShown = false;
+    QString feedCaption;
+    RunCommand("ProcessRoughOD", [&](frmProcess *f) {
+        feedShown = f->F->isVisible();
+        feedCaption = f->LabelF->text();
+        f->Command2->click();
+    });
+    EXPECT_TRUE(feedShown);
+    EXPECT_EQ(feedCaption, "送り速度(mm/rev)");
+}
+
+TEST_F(TurningCommandsTest, MenusFollowTheSetupEntry) {
+    StartMain();
+    const QList<QAction *> entries = m_main->Process->actions();
+    ASSERT_GE(entries.size(), 5);
+    EXPECT_EQ(entries[0]->objectName(), "ProcessSetup");
+    EXPECT_TRUE(entries[1]->isSeparator());
+    const struct {
+        const char *name, *caption;
+    } submenus[] = {{"ProcessRough", "荒引き"}, {"ProcessFinish", "仕上げ"}};
+    const QStringList names[] = {{"ProcessRoughFace", "ProcessRoughFaceOD", "ProcessRoughOD", "ProcessRoughID"},
+                                 {"ProcessFinishFace", "ProcessFinishFaceOD", "ProcessFinishOD", "ProcessFinishID"}};
+    for (int i = 0; i < 2; ++i) {
+        QMenu *submenu = entries[2 + i]->menu();
+        ASSERT_NE(submenu, nullptr) << submenus[i].name;
+        EXPECT_EQ(submenu->objectName(), submenus[i].name);
+        EXPECT_EQ(submenu->title(), submenus[i].caption);
+        QStringList seenNames, seenCaptions;
+        for (QAction *a : submenu->actions()) {
+            seenNames << a->objectName();
+            seenCaptions << a->text();
+        }
+        EXPECT_EQ(seenNames, names[i]);
+        EXPECT_EQ(seenCaptions, QStringList({"端面", "端面+外径", "外径", "内径"}));
+    }
+    EXPECT_EQ(entries[4]->objectName(), "ProcessMDrill") << "the rotary-tool submenus come after";
+}
+
+}  // namespace
+}  // namespace brennvik
