@@ -1,10 +1,13 @@
-// The roughing and finishing commands of the main window's process menu:
-// each is its dialog set-up and its block.
+// The turning commands of the main window's process menu: each is its
+// dialog set-up and its block.
+#include "drilling.h"
 #include "finishing.h"
 #include "generator_frame.h"
+#include "grooving.h"
 #include "material.h"
 #include "process_form_setup.h"
 #include "roughing.h"
+#include "threading.h"
 #include "workspace/frmMain.h"
 #include "workspace/runtime.h"
 
@@ -17,9 +20,11 @@ using F = frmProcess;
 // Fields by their letter label and box.
 const UnusedField kFeed{&F::LabelF2, &F::F};
 const UnusedField kAllowanceX{&F::LabelU2, &F::U};
+const UnusedField kAllowanceZ{&F::LabelW2, &F::W};
 const UnusedField kStep{&F::LabelD2, &F::D};
 const UnusedField kPullOut{&F::LabelL2, &F::L};
 const UnusedField kChamfer{&F::LabelC2, &F::C};
+const UnusedField kStartX{&F::LabelStartX, &F::StartX};
 const UnusedField kStartC{&F::LabelStartC, &F::StartC};
 const UnusedField kEndX{&F::LabelEndX, &F::EndX};
 const UnusedField kEndZ{&F::LabelEndZ, &F::EndZ};
@@ -96,6 +101,69 @@ const ProcessFormSetup kFinishFaceOD{"端面外径仕上げ",
                                      7,
                                      {{&F::EndX, MaterialID}, {&F::StartZ, Zero}}};
 
+// What the three threads ask for alike: the run-out, the depth of cut, the
+// number of starts and the cycle's reference point; none takes an end C.
+const std::vector<LabelCaption> kThreadCaptions = {{&F::LabelL, "切り上げ"},
+                                                   {&F::LabelD, "切り込み量"},
+                                                   {&F::LabelC, "条数"},
+                                                   {&F::LabelC2, "J"},
+                                                   {&F::LabelStart, "ｻｲｸﾙ基準点"}};
+
+// A thread on a diameter has its allowance in X and ends at its nominal diameter.
+ProcessFormSetup DiameterThreadSetup(const char *caption, int row) {
+    std::vector<LabelCaption> captions = kThreadCaptions;
+    captions.push_back({&F::LabelW, ""});
+    captions.push_back({&F::LabelEnd, "呼び径"});
+    return {caption, {kAllowanceZ, kEndC}, std::move(captions), {}, {}, row, {{&F::StartC, Zero}}};
+}
+
+ProcessFormSetup FaceThreadSetup() {
+    std::vector<LabelCaption> captions = kThreadCaptions;
+    captions.push_back({&F::LabelU, ""});
+    return {"端面ネジ切り", {kAllowanceX, kEndC}, std::move(captions), {}, {}, 14, {{&F::StartC, Zero}}};
+}
+
+const ProcessFormSetup kThreadFace = FaceThreadSetup();
+const ProcessFormSetup kThreadOD = DiameterThreadSetup("外径ネジ切り", 15);
+const ProcessFormSetup kThreadID = DiameterThreadSetup("内径ネジ切り", 16);
+
+// A groove is cut with a tool of a width, between two walls chamfered or
+// rounded as the chamfer option says; the note says which side the start
+// point is on.
+ProcessFormSetup GrooveSetup(const char *caption, int row, const char *widthLetter, const char *note) {
+    return {caption,
+            {kStartC, kEndC},
+            {{&F::LabelL, "バイト巾"}, {&F::LabelL2, widthLetter}, {&F::LabelAttn, note}},
+            {},
+            {&F::Frame3},
+            row,
+            {}};
+}
+
+const char kMinusSideNote[] = "注：開始点のZ軸はマイナス側です。";
+const ProcessFormSetup kGrooveOD = GrooveSetup("外径ミゾ入れ", 12, "K", kMinusSideNote);
+const ProcessFormSetup kGrooveID = GrooveSetup("内径ミゾ入れ", 13, "K", kMinusSideNote);
+const ProcessFormSetup kGrooveFace = GrooveSetup("端面ミゾ入れ", 11, "W", "注：開始点のX軸は径の小さい方です。");
+
+// A drill works on the centre line from a start Z to an end Z: it asks for
+// its diameter and no chamfer, Z allowance or X and C of the points.
+ProcessFormSetup DrillSetup(const char *caption, int row, std::vector<LabelCaption> lengths) {
+    std::vector<LabelCaption> captions = {
+        {&F::LabelU, "ドリル径"}, {&F::LabelD2, "D"}, {&F::LabelC, ""}, {&F::LabelW, ""}};
+    captions.insert(captions.end(), lengths.begin(), lengths.end());
+    return {caption,
+            {kChamfer, kAllowanceZ, kStartX, kStartC, kEndX, kEndC},
+            std::move(captions),
+            {},
+            {},
+            row,
+            {{&F::StartZ, UgcOrigin}}};
+}
+
+const ProcessFormSetup kDrillHss = DrillSetup("ハイスドリル", 1, {});
+// The carbide drill feeds at half feed over an entry and an exit length.
+const ProcessFormSetup kDrillCarbide = DrillSetup("超硬ドリル", 2, {{&F::LabelD, "入り際"}, {&F::LabelL, "抜け際"}});
+
 void Run(const ProcessFormSetup &setup, std::function<void()> build, std::function<void()> afterInsert = {}) {
     RunGenerator({[&setup] { AskProcessParameters(setup); }, std::move(build), std::move(afterInsert)});
 }
@@ -110,5 +178,14 @@ void frmMain::ProcessFinishFace_Click() { Run(kFinishFace, BuildFinishFaceBlock)
 void frmMain::ProcessFinishFaceOD_Click() { Run(kFinishFaceOD, BuildFinishFaceODBlock); }
 void frmMain::ProcessFinishOD_Click() { Run(kFinishOD, BuildFinishODBlock); }
 void frmMain::ProcessFinishID_Click() { Run(kFinishID, BuildFinishIDBlock); }
+
+void frmMain::ProcessThreadFace_Click() { Run(kThreadFace, BuildThreadFaceBlock); }
+void frmMain::ProcessThreadOD_Click() { Run(kThreadOD, BuildThreadODBlock); }
+void frmMain::ProcessThreadID_Click() { Run(kThreadID, BuildThreadIDBlock); }
+void frmMain::ProcessGrooveOD_Click() { Run(kGrooveOD, BuildGrooveODBlock); }
+void frmMain::ProcessGrooveID_Click() { Run(kGrooveID, BuildGrooveIDBlock); }
+void frmMain::ProcessGrooveFace_Click() { Run(kGrooveFace, BuildGrooveFaceBlock); }
+void frmMain::ProcessDrillHss_Click() { Run(kDrillHss, BuildDrillHssBlock, TakeDrilledDiameterAsMaterialID); }
+void frmMain::ProcessDrillU_Click() { Run(kDrillCarbide, BuildDrillCarbideBlock, TakeDrilledDiameterAsMaterialID); }
 
 }  // namespace brennvik

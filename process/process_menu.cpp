@@ -40,6 +40,17 @@ void BuildTurningProcessMenus(frmMain *main, QMenu *process) {
                 {"ProcessFinishFaceOD", "端面+外径", &frmMain::ProcessFinishFaceOD_Click},
                 {"ProcessFinishOD", "外径", &frmMain::ProcessFinishOD_Click},
                 {"ProcessFinishID", "内径", &frmMain::ProcessFinishID_Click}});
+    AddSubmenu(main, process, "ProcessThread", "ネジ切り",
+               {{"ProcessThreadFace", "端面", &frmMain::ProcessThreadFace_Click},
+                {"ProcessThreadOD", "外径", &frmMain::ProcessThreadOD_Click},
+                {"ProcessThreadID", "内径", &frmMain::ProcessThreadID_Click}});
+    AddSubmenu(main, process, "ProcessGroove", "ミゾ入れ",
+               {{"ProcessGrooveOD", "外径", &frmMain::ProcessGrooveOD_Click},
+                {"ProcessGrooveID", "内径", &frmMain::ProcessGrooveID_Click},
+                {"ProcessGrooveFace", "端面", &frmMain::ProcessGrooveFace_Click}});
+    AddSubmenu(main, process, "ProcessDrill", "ドリル",
+               {{"ProcessDrillHss", "ハイス", &frmMain::ProcessDrillHss_Click},
+                {"ProcessDrillU", "超硬", &frmMain::ProcessDrillU_Click}});
 }
 
 }  // namespace brennvik

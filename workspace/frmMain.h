@@ -94,6 +94,15 @@ public:
     void ProcessFinishFaceOD_Click();
     void ProcessFinishOD_Click();
     void ProcessFinishID_Click();
+    // Turning processes: threading, grooving and drilling.
+    void ProcessThreadFace_Click();
+    void ProcessThreadOD_Click();
+    void ProcessThreadID_Click();
+    void ProcessGrooveOD_Click();
+    void ProcessGrooveID_Click();
+    void ProcessGrooveFace_Click();
+    void ProcessDrillHss_Click();
+    void ProcessDrillU_Click();
     // Calculator openers.
     void AngleNoseR_Click();
     void LineAngle_Click();

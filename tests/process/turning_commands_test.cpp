@@ -1,7 +1,6 @@
 // The roughing and finishing commands as the user runs them: from the
 // process menu through the scripted process dialog into the document.
-#include "generator_test_support.h"
-#include "support/dialog_helpers.h"
+#include "turning_commands_support.h"
 
 #include "platform/FileDialogs.h"
 #include "platform/Modal.h"
@@ -43,153 +42,6 @@ const QString kFinishODGolden =
     Lines({"(-----< OD.FINISH >-----)", "NOEX VTLIN[5]=7 VTLFN[5]=1 VTLA1[5]=55", "NOEX VTLA2[5]=5 VTLL[5]=40",
            "N000 G00 X24 Z50 T050505 M42 S2440 M03 M63 M08", "NT05     Z2 G96 S200", "N000 G87 NAP2 U0.2 W0.05",
            "N000 G00 X200 G97 S2440 M63", "N000     X500 Z500", "\t"});
-
-// What a control shows: its text or caption, whether it is shown, and
-// for an option whether it is selected.
-struct ControlState {
-    QString text;
-    bool visible = true;
-    bool checked = false;
-    bool operator==(const ControlState &o) const {
-        return text == o.text && visible == o.visible && checked == o.checked;
-    }
-    bool operator!=(const ControlState &o) const { return !(*this == o); }
-};
-using DialogState = QMap<QString, ControlState>;
-
-DialogState StateOf(frmProcess *form) {
-    // A control's own visibility, whatever its frame's.
-    auto shown = [](QWidget *w) { return w->isVisibleTo(w->parentWidget()); };
-    DialogState state;
-    state[QStringLiteral("caption")] = {form->windowTitle(), true, false};
-    for (QLabel *w : form->findChildren<QLabel *>()) state[w->objectName()] = {w->text(), shown(w), false};
-    for (QLineEdit *w : form->findChildren<QLineEdit *>()) state[w->objectName()] = {w->text(), shown(w), false};
-    for (QGroupBox *w : form->findChildren<QGroupBox *>()) state[w->objectName()] = {w->title(), shown(w), false};
-    for (QRadioButton *w : form->findChildren<QRadioButton *>())
-        state[w->objectName()] = {w->text(), shown(w), w->isChecked()};
-    return state;
-}
-
-// The controls whose state differs, one line each.
-std::string Differences(const DialogState &expected, const DialogState &actual) {
-    auto describe = [](const ControlState &s) {
-        return QStringLiteral("\"%1\"%2%3").arg(s.text, s.visible ? "" : " hidden", s.checked ? " checked" : "");
-    };
-    QString out;
-    for (auto it = expected.begin(); it != expected.end(); ++it)
-        if (actual.value(it.key()) != it.value())
-            out += it.key() + ": expected " + describe(it.value()) + ", got " + describe(actual.value(it.key())) + "\n";
-    for (const QString &key : actual.keys())
-        if (!expected.contains(key)) out += key + ": unexpected\n";
-    return out.toStdString();
-}
-
-class TurningCommandsTest : public GeneratorTest {
-protected:
-    void SetUp() override {
-        GeneratorTest::SetUp();
-        SetFileDialogResponder([this](const FileDialogRequest &) { return m_saveAnswer; });
-    }
-    void TearDown() override {
-        // Documents changed by a test close without saving.
-        m_msgBoxAnswer = [](const MsgBoxCall &) { return int(vbNo); };
-        GeneratorTest::TearDown();
-        SetFileDialogResponder({});
-    }
-    void CloseMainWithoutSaving() {
-        m_msgBoxAnswer = [](const MsgBoxCall &) { return int(vbNo); };
-        CloseMain();
-        m_msgBoxAnswer = {};
-        m_pane = nullptr;
-    }
-
-    // The program with one new document holding three lines, the second
-    // one selected.
-    void StartWithDocument() {
-        StartMain();
-        m_main->mnuFileNew->trigger();
-        m_pane = ActivePaneOfCurrentDocument();
-        m_pane->SetText("AAA\r\nBBB\r\nCCC\r\n");
-        m_pane->Select(5, 5);
-    }
-
-    QAction *Action(const char *name) { return Child<QAction>(m_main, name); }
-
-    // Runs a command from its menu entry; `script` answers its dialog.
-    // False when no dialog was shown.
-    bool RunCommand(const char *command, std::function<void(frmProcess *)> script) {
-        bool shown = false;
-        ScriptNextModal([&shown, script](QWidget *w) {
-            shown = true;
-            script(qobject_cast<frmProcess *>(w));
-        });
-        Action(command)->trigger();
-        SetModalDriver({});
-        return shown;
-    }
-
-    // Fills boxes by name, then presses "実　行".
-    static std::function<void(frmProcess *)> Confirm(std::vector<std::pair<const char *, const char *>> boxes) {
-        return [boxes](frmProcess *f) {
-            for (const auto &box : boxes) SetBoxText(f, box.first, QString::fromUtf8(box.second));
-            f->Command1->click();
-        };
-    }
-
-    void ExpectErrorShown(int number, const char *text, const char *command) {
-        ASSERT_EQ(m_msgBoxes.size(), 1u) << command;
-        EXPECT_EQ(m_msgBoxes[0].title, QStringLiteral("エラー ") + QString::number(number)) << command;
-        EXPECT_EQ(m_msgBoxes[0].prompt, QString::fromUtf8(text)) << command;
-    }
-
-    RichTextPane *m_pane = nullptr;
-    QString m_saveAnswer;
-};
-
-// A condition table whose every cell names its row and column ("5.6" is
-// V of row 5); even rows turn forward with coolant, odd rows the other way.
-void FillTestConditionTable() {
-    for (int row = 1; row <= kCuttingConditionRows; ++row) {
-        for (int column = 1; column <= kCuttingConditionFields; ++column)
-            g_CuttingConditions[row][column] = QStringLiteral("%1.%2").arg(row).arg(column);
-        g_CuttingConditions[row][4] = QString::number(row % 2);
-        g_CuttingConditions[row][5] = QString::number((row + 1) % 2);
-    }
-}
-
-// The dialog as a command leaves it, described by its differences from the
-// design state.
-struct ExpectedSetup {
-    const char *command;
-    const char *caption;
-    int row;
-    std::vector<std::pair<const char *, const char *>> captions;  // labels recaptioned or blanked
-    std::vector<const char *> hidden;
-    std::vector<const char *> shown;
-    std::vector<std::pair<const char *, const char *>> texts;  // presets
-};
-
-DialogState ExpectedState(const DialogState &design, const ExpectedSetup &e) {
-    DialogState state = design;
-    state[QStringLiteral("caption")].text = QString::fromUtf8(e.caption);
-    // The pre-fill from the row.
-    const QString row = QString::number(e.row);
-    state[QStringLiteral("ToolNumber")].text = row + ".3";
-    const char *const boxes[] = {"V", "F", "D", "L", "U", "W", "C"};
-    for (int i = 0; i < 7; ++i) state[QString::fromLatin1(boxes[i])].text = row + "." + QString::number(6 + i);
-    const bool even = e.row % 2 == 0;
-    state[QStringLiteral("SpindleCW")].checked = even;
-    state[QStringLiteral("SpindleCCW")].checked = !even;
-    state[QStringLiteral("CoolantON")].checked = even;
-    state[QStringLiteral("CoolantOFF")].checked = !even;
-    // A machine that is neither MacTurn nor MULTUS has no tool-tip position.
-    state[QStringLiteral("TipPostion")].visible = false;
-    for (const auto &c : e.captions) state[QString::fromLatin1(c.first)].text = QString::fromUtf8(c.second);
-    for (const char *name : e.hidden) state[QString::fromLatin1(name)].visible = false;
-    for (const char *name : e.shown) state[QString::fromLatin1(name)].visible = true;
-    for (const auto &t : e.texts) state[QString::fromLatin1(t.first)].text = QString::fromUtf8(t.second);
-    return state;
-}
 
 TEST_F(TurningCommandsTest, EachCommandSetsUpTheDialog) {
     // Labels every finishing command blanks, with the fields they belong to.
@@ -268,24 +120,7 @@ TEST_F(TurningCommandsTest, EachCommandSetsUpTheDialog) {
          {{"StartX", "20.5"}, {"StartZ", "0"}}},
         {"ProcessFinishOD", "外径仕上げ", 9, finishingCaptions, finishingHidden, {}, {}},
     };
-    frmProcess designForm;
-    const DialogState design = StateOf(&designForm);
-    StartWithDocument();
-    FillTestConditionTable();
-    g_MaterialOD = 62;
-    g_MaterialID = 20.5f;
-    g_UgcOrigin = 2.5;
-    for (const ExpectedSetup &c : cases) {
-        DialogState seen;
-        ASSERT_TRUE(RunCommand(c.command, [&seen](frmProcess *f) {
-            seen = StateOf(f);
-            f->Command2->click();
-        })) << c.command;
-        EXPECT_EQ(Differences(ExpectedState(design, c), seen), "") << c.command;
-        EXPECT_EQ(g_frmProcess, nullptr) << c.command << ": the dialog is unloaded";
-    }
-    EXPECT_EQ(m_pane->Text(), "AAA\r\nBBB\r\nCCC\r\n");
-    EXPECT_TRUE(m_msgBoxes.empty());
+    ExpectSetups({std::begin(cases), std::end(cases)});
 }
 
 TEST_F(TurningCommandsTest, PresetsFollowTheMaterial) {
@@ -379,13 +214,8 @@ TEST_F(TurningCommandsTest, ConfirmedDialogPutsTheBlockAtTheCaret) {
     };
     for (const auto &c : cases) {
         StartWithDocument();
-        m_msgBoxes.clear();
         g_MaterialOD = 60;
-        ASSERT_TRUE(RunCommand(c.command, Confirm(c.boxes))) << c.command;
-        EXPECT_EQ(m_pane->Text(), "AAA\r\n" + c.golden + "CCC\r\n") << c.command;
-        EXPECT_EQ(m_pane->SelStart(), 5 + c.golden.size()) << c.command;
-        EXPECT_EQ(m_pane->SelLength(), 0) << c.command;
-        EXPECT_TRUE(m_msgBoxes.empty()) << c.command;
+        ExpectBlockAtTheCaret(c.command, c.boxes, c.golden);
         CloseMainWithoutSaving();
     }
 }
@@ -396,38 +226,11 @@ TEST_F(TurningCommandsTest, SavedBlockHasTheBytesOfTheGolden) {
     g_MaterialOD = 60;
     ASSERT_TRUE(RunCommand("ProcessRoughOD", Confirm({{"ToolNumber", "3"}, {"V", "150"}, {"D", "2"},
                                                       {"StartX", "40"}, {"EndZ", "-50"}})));
-    m_saveAnswer = m_dir.filePath("OD.MIN");
-    m_main->mnuFileSaveAs->trigger();
-    QFile saved(m_saveAnswer);
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_EQ(saved.readAll(), kRoughODGolden.toLatin1());
+    EXPECT_EQ(SavedAs("OD.MIN"), kRoughODGolden.toLatin1());
 }
 
 TEST_F(TurningCommandsTest, CancelOrCloseBoxInsertsNothing) {
-    StartWithDocument();
-    const struct {
-        const char *name;
-        std::function<void(frmProcess *)> close;
-    } ways[] = {
-        {"cancel", [](frmProcess *f) { f->Command2->click(); }},
-        {"close box", [](frmProcess *f) { f->close(); }},
-    };
-    for (const char *command : kCommands) {
-        for (const auto &way : ways) {
-            g_OutputBlock = "OLD";
-            g_MaterialID = 20;
-            ASSERT_TRUE(RunCommand(command, [&way](frmProcess *f) {
-                SetBoxText(f, "StartX", "30");
-                SetBoxText(f, "V", "100");
-                way.close(f);
-            })) << command;
-            EXPECT_FALSE(g_DialogOK) << command << " " << way.name;
-            EXPECT_EQ(m_pane->Text(), "AAA\r\nBBB\r\nCCC\r\n") << command << " " << way.name;
-            EXPECT_EQ(g_OutputBlock, "OLD") << command << " " << way.name;
-            EXPECT_EQ(g_MaterialID, 20) << command << " " << way.name;
-        }
-    }
-    EXPECT_TRUE(m_msgBoxes.empty());
+    ExpectCancelAndCloseBoxInsertNothing({std::begin(kCommands), std::end(kCommands)});
 }
 
 TEST_F(TurningCommandsTest, FailedCommandShowsItsErrorAndInsertsNothing) {
@@ -479,36 +282,19 @@ TEST_F(TurningCommandsTest, ZeroCuttingSpeedKeepsTheSpeedOfTheBlockBefore) {
 // soon as the dialog was confirmed, so a block that failed changed it too.
 TEST_F(TurningCommandsTest, BoreRoughingTakesTheBoreOnlyOnceTheBlockIsIn) {
     StartWithDocument();
-    const struct {
-        const char *name;
-        std::function<void(frmProcess *)> answer;
-        float materialID;
-        bool inserted;
-    } cases[] = {
-        {"cancelled", [](frmProcess *f) { f->Command2->click(); }, 20, false},
-        {"division by zero", Confirm({{"V", "100"}, {"StartX", "-6"}}), 20, false},
-        {"inserted", Confirm({{"V", "100"}, {"StartX", "30.0004"}}), 30, true},
+    // The dialog opens at the bore of the moment.
+    auto atBore20 = [](std::function<void(frmProcess *)> answer) {
+        return [answer](frmProcess *f) {
+            EXPECT_EQ(BoxText(f, "EndX"), "20");
+            answer(f);
+        };
     };
-    for (const auto &c : cases) {
-        g_MaterialID = 20;
-        m_msgBoxes.clear();
-        float duringDialog = -1;
-        RunCommand("ProcessRoughID", [&](frmProcess *f) {
-            EXPECT_EQ(BoxText(f, "EndX"), "20") << c.name;
-            c.answer(f);
-            duringDialog = g_MaterialID;
-        });
-        EXPECT_EQ(duringDialog, 20) << c.name << ": unchanged when the dialog closes";
-        EXPECT_EQ(g_MaterialID, c.materialID) << c.name;
-        EXPECT_EQ(m_pane->Text().contains("ID.ROUGH"), c.inserted) << c.name;
-    }
-    // The bore finishing then starts from the roughed bore.
-    QString finishStartX;
-    RunCommand("ProcessFinishID", [&](frmProcess *f) {
-        finishStartX = BoxText(f, "StartX");
-        f->Command2->click();
-    });
-    EXPECT_EQ(finishStartX, "30");
+    ExpectBoreTakenOnlyOnceInserted(
+        "ProcessRoughID",
+        {{"cancelled", atBore20([](frmProcess *f) { f->Command2->click(); }), 20, false},
+         {"division by zero", atBore20(Confirm({{"V", "100"}, {"StartX", "-6"}})), 20, false},
+         {"inserted", atBore20(Confirm({{"V", "100"}, {"StartX", "30.0004"}})), 30, true}},
+        "ID.ROUGH", "30");
 }
 
 // A command whose condition row could not be read used to leave the dialog
@@ -533,15 +319,24 @@ TEST_F(TurningCommandsTest, UnreadableConditionRowLeavesTheDialogAsDesigned) {
 TEST_F(TurningCommandsTest, MenusFollowTheSetupEntry) {
     StartMain();
     const QList<QAction *> entries = m_main->Process->actions();
-    ASSERT_GE(entries.size(), 5);
+    ASSERT_GE(entries.size(), 8);
     EXPECT_EQ(entries[0]->objectName(), "ProcessSetup");
     EXPECT_TRUE(entries[1]->isSeparator());
     const struct {
         const char *name, *caption;
-    } submenus[] = {{"ProcessRough", "荒引き"}, {"ProcessFinish", "仕上げ"}};
-    const QStringList names[] = {{"ProcessRoughFace", "ProcessRoughFaceOD", "ProcessRoughOD", "ProcessRoughID"},
-                                 {"ProcessFinishFace", "ProcessFinishFaceOD", "ProcessFinishOD", "ProcessFinishID"}};
-    for (int i = 0; i < 2; ++i) {
+        QStringList names, captions;
+    } submenus[] = {
+        {"ProcessRough", "荒引き", {"ProcessRoughFace", "ProcessRoughFaceOD", "ProcessRoughOD", "ProcessRoughID"},
+         {"端面", "端面+外径", "外径", "内径"}},
+        {"ProcessFinish", "仕上げ", {"ProcessFinishFace", "ProcessFinishFaceOD", "ProcessFinishOD", "ProcessFinishID"},
+         {"端面", "端面+外径", "外径", "内径"}},
+        {"ProcessThread", "ネジ切り", {"ProcessThreadFace", "ProcessThreadOD", "ProcessThreadID"},
+         {"端面", "外径", "内径"}},
+        {"ProcessGroove", "ミゾ入れ", {"ProcessGrooveOD", "ProcessGrooveID", "ProcessGrooveFace"},
+         {"外径", "内径", "端面"}},
+        {"ProcessDrill", "ドリル", {"ProcessDrillHss", "ProcessDrillU"}, {"ハイス", "超硬"}},
+    };
+    for (int i = 0; i < 5; ++i) {
         QMenu *submenu = entries[2 + i]->menu();
         ASSERT_NE(submenu, nullptr) << submenus[i].name;
         EXPECT_EQ(submenu->objectName(), submenus[i].name);
@@ -551,10 +346,10 @@ TEST_F(TurningCommandsTest, MenusFollowTheSetupEntry) {
             seenNames << a->objectName();
             seenCaptions << a->text();
         }
-        EXPECT_EQ(seenNames, names[i]);
-        EXPECT_EQ(seenCaptions, QStringList({"端面", "端面+外径", "外径", "内径"}));
+        EXPECT_EQ(seenNames, submenus[i].names);
+        EXPECT_EQ(seenCaptions, submenus[i].captions) << submenus[i].name;
     }
-    EXPECT_EQ(entries[4]->objectName(), "ProcessMDrill") << "the rotary-tool submenus come after";
+    EXPECT_EQ(entries[7]->objectName(), "ProcessMDrill") << "the rotary-tool submenus come after";
 }
 
 }  // namespace
