@@ -36,15 +36,7 @@ void AppendFinishingCycle(const QString &label) {
 void AppendRetreatThroughApproachX() {
     const QString x = FormatNcNumber(g_AppX);
     AppendLine("N000 G00 X" + x + " G97 S" + FormatNcNumber(g_SpindleSpeed) + " M63");
-    if (g_MacTurn) {
-        AppendLine(QStringLiteral("N000 G21 HP=4 M05 M63 M09"));
-    } else if (g_MULTUS) {
-        AppendLine("N000 G20 HP=4" + g_M867Word + " M05 M63 M09 M262");
-        g_OutputBlock += g_M866Line;
-    } else {
-        const QString homeX = FormatNcNumber(g_HomeX);
-        AppendLine("N000     X" + homeX + " Z" + FormatNcNumber(g_HomeZ));
-    }
+    AppendSpindleStopReturn(RetreatMove::Continued, MacTurnReturn::Direct, MultusReturn::WithM262);
 }
 
 }  // namespace

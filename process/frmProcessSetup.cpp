@@ -115,11 +115,19 @@ bool frmProcessSetup::eventFilter(QObject *watched, QEvent *event) {
 void frmProcessSetup::TextBox_GotFocus(QLineEdit *box) { SelectWholeText(box); }
 
 void frmProcessSetup::ShapeHomeFieldsForMachineType() {
-    const bool other = !g_MacTurn && !g_MULTUS;
+    ShapeHomeFields(g_MacTurn ? Machine::MacTurn : g_MULTUS ? Machine::MULTUS : Machine::Other);
+}
+
+// On MacTurn and MULTUS the return goes to a fixed home position, so only the
+// approach X row remains, labelled with the return command.
+void frmProcessSetup::ShapeHomeFields(Machine machine) {
+    const bool other = machine == Machine::Other;
     txtHomeX->setVisible(other);
     txtHomeZ->setVisible(other);
     LabelAppZ->setVisible(other);
-    LabelAppX->setText(g_MacTurn ? QStringLiteral("G21 HP=4") : g_MULTUS ? QStringLiteral("G20 HP=4") : QStringLiteral("X"));
+    LabelAppX->setText(machine == Machine::MacTurn ? QStringLiteral("G21 HP=4")
+                       : machine == Machine::MULTUS ? QStringLiteral("G20 HP=4")
+                                                    : QStringLiteral("X"));
 }
 
 void frmProcessSetup::FillFromSettings() {
@@ -175,10 +183,7 @@ void frmProcessSetup::ApplyMachineTypeRule(Machine machine) {
     const bool other = machine == Machine::Other;
     const bool macTurn = machine == Machine::MacTurn;
     const bool multus = machine == Machine::MULTUS;
-    txtHomeX->setVisible(other);
-    txtHomeZ->setVisible(other);
-    LabelAppZ->setVisible(other);
-    LabelAppX->setText(macTurn ? QStringLiteral("G21 HP=4") : multus ? QStringLiteral("G20 HP=4") : QStringLiteral("X"));
+    ShapeHomeFields(machine);
     TurretH->setEnabled(!other);
     AtcMacro->setEnabled(!other);
     H1->setEnabled(!other);

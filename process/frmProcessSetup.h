@@ -81,6 +81,7 @@ protected:
 private:
     enum class Machine { MacTurn, MULTUS, Other };
     void ApplyMachineTypeRule(Machine machine);
+    void ShapeHomeFields(Machine machine);
     void Unload();
 };
 
