@@ -1,14 +1,16 @@
 #include "dialog_boxes.h"
 
+#include "platform/TextBoxes.h"
+
 #include <QCheckBox>
 #include <QDialog>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
 namespace brennvik {
 
@@ -21,8 +23,7 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override {
         if (event->type() == QEvent::FocusIn) {
-            // After the click that gave the focus has placed the cursor.
-            QTimer::singleShot(0, m_box, [box = m_box] { if (!box->text().isEmpty()) box->selectAll(); });
+            SelectWholeText(m_box, static_cast<QFocusEvent *>(event)->reason());
         } else if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent *>(event)->key();
             if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_onEnter) {

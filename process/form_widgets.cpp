@@ -57,8 +57,4 @@ QGroupBox *MakeOptionFrame(QWidget *parent, const char *name, const QString &cap
     return frame;
 }
 
-void SelectWholeText(QLineEdit *box) {
-    if (!box->text().isEmpty()) box->setSelection(0, int(box->text().size()));
-}
-
 }  // namespace brennvik

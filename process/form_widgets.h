@@ -47,7 +47,4 @@ bool UnloadForm(Form *form, Form *&instance) {
     return true;
 }
 
-// Selects the whole text of a box that is not empty; an empty box keeps its caret.
-void SelectWholeText(QLineEdit *box);
-
 }  // namespace brennvik

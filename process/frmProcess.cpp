@@ -3,6 +3,7 @@
 #include "cutting_conditions.h"
 #include "dialog_errors.h"
 #include "form_widgets.h"
+#include "platform/TextBoxes.h"
 #include "platform/Modal.h"
 #include "process_state.h"
 #include "process_words.h"
@@ -14,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -151,7 +153,7 @@ bool frmProcess::eventFilter(QObject *watched, QEvent *event) {
     if (!box) return QDialog::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::FocusIn:
-        TextBox_GotFocus(box);
+        TextBox_GotFocus(box, static_cast<QFocusEvent *>(event)->reason());
         break;
     case QEvent::FocusOut:
         if (box == B) B_LostFocus();
@@ -171,7 +173,7 @@ bool frmProcess::eventFilter(QObject *watched, QEvent *event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void frmProcess::TextBox_GotFocus(QLineEdit *box) { SelectWholeText(box); }
+void frmProcess::TextBox_GotFocus(QLineEdit *box, Qt::FocusReason reason) { SelectWholeText(box, reason); }
 
 void frmProcess::ToolNumber_KeyPress(int keyAscii) {
     if (keyAscii == kEnter) V->setFocus();

@@ -29,7 +29,7 @@ public:
     void F_KeyPress(int keyAscii);
     // The GotFocus handler of every text box: a box that is not empty gets
     // its whole text selected.
-    void TextBox_GotFocus(QLineEdit *box);
+    void TextBox_GotFocus(QLineEdit *box, Qt::FocusReason reason);
 
     // Text boxes in tab order.
     QLineEdit *ToolNumber = nullptr;

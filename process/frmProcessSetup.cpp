@@ -2,6 +2,7 @@
 
 #include "dialog_errors.h"
 #include "form_widgets.h"
+#include "platform/TextBoxes.h"
 #include "frmProcess.h"
 #include "machine_settings.h"
 #include "process_state.h"
@@ -13,6 +14,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -108,11 +110,12 @@ frmProcessSetup::frmProcessSetup(QWidget *parent) : QDialog(parent) {
 
 bool frmProcessSetup::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::FocusIn)
-        if (auto *box = qobject_cast<QLineEdit *>(watched)) TextBox_GotFocus(box);
+        if (auto *box = qobject_cast<QLineEdit *>(watched))
+            TextBox_GotFocus(box, static_cast<QFocusEvent *>(event)->reason());
     return QDialog::eventFilter(watched, event);
 }
 
-void frmProcessSetup::TextBox_GotFocus(QLineEdit *box) { SelectWholeText(box); }
+void frmProcessSetup::TextBox_GotFocus(QLineEdit *box, Qt::FocusReason reason) { SelectWholeText(box, reason); }
 
 void frmProcessSetup::ShapeHomeFieldsForMachineType() {
     ShapeHomeFields(g_MacTurn ? Machine::MacTurn : g_MULTUS ? Machine::MULTUS : Machine::Other);

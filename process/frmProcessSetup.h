@@ -31,7 +31,7 @@ public:
     void mcMULTUS_Click();
     void mcOther_Click();
     // The focus handler of the five number fields: select the whole text.
-    void TextBox_GotFocus(QLineEdit *box);
+    void TextBox_GotFocus(QLineEdit *box, Qt::FocusReason reason);
 
     QLineEdit *txtMaxS = nullptr;
     QLineEdit *txtHomeX = nullptr;

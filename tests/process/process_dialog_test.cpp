@@ -348,6 +348,19 @@ TEST_F(ProcessDialogTest, EnterMovesOnlyAlongTheChainAndNeverPressesOk) {
     EXPECT_FALSE(g_DialogOK);
 }
 
+TEST_F(ProcessDialogTest, ABoxClickedIntoKeepsItsWholeTextSelected) {
+    // The click that gave the focus put the caret down and undid the selection.
+    ShowScripted([](frmProcess *f) {
+        ASSERT_TRUE(ActivateWindow(f));
+        f->V->setText(QStringLiteral("150"));
+        QTest::mouseClick(f->V, Qt::LeftButton, {}, QPoint(4, f->V->height() / 2));
+        QApplication::processEvents();
+        EXPECT_EQ(QApplication::focusWidget(), f->V);
+        EXPECT_EQ(f->V->selectedText(), "150");
+        f->Command2->click();
+    });
+}
+
 TEST_F(ProcessDialogTest, TabGoesThroughTheFieldsInOrder) {
     ShowScripted([](frmProcess *f) {
         f->B->setVisible(true);
