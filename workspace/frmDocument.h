@@ -23,7 +23,6 @@ public:
     QLabel *Label2 = nullptr;
 
     int16_t Slot() const { return m_slot; }
-    void SetSlot(int16_t slot) { m_slot = slot; }
 
     // The pane that last had the focus in this window.
     RichTextPane *ActivePane() const;
