@@ -1,3 +1,4 @@
+#include "install_commands.h"
 #include "workspace/startup.h"
 
 #include <QApplication>
@@ -5,5 +6,5 @@
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brennvik"));
-    return brennvik::Main(QApplication::arguments().mid(1));
+    return brennvik::Main(QApplication::arguments().mid(1), brennvik::InstallAllCommands);
 }

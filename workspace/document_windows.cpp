@@ -36,10 +36,8 @@ int16_t NewDocumentWindow() {
     sub->show();
     g_frmMain->mdiArea->setActiveSubWindow(sub);
     doc->txtText->setFocus();
-    for (QAction *a : {g_frmMain->mnuFileSave, g_frmMain->mnuFileSaveAs, g_frmMain->mnuFileClose,
-                       g_frmMain->mnuFilePrint, g_frmMain->mnuEditCopy, g_frmMain->mnuEditCut,
-                       g_frmMain->mnuEditPaste, g_frmMain->mnuToolsSizeShift})
-        a->setEnabled(true);
+    EnableEntries({"mnuFileSave", "mnuFileSaveAs", "mnuFileClose", "mnuFilePrint", "mnuEditCopy", "mnuEditCut",
+                   "mnuEditPaste", "mnuToolsSizeShift"});
     return int16_t(n);
 }
 

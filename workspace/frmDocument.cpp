@@ -1,6 +1,5 @@
 #include "frmDocument.h"
 
-#include "editing/document_search.h"
 
 #include "document_slots.h"
 #include "document_windows.h"
@@ -129,7 +128,8 @@ void frmDocument::PaneGotFocus(RichTextPane *pane, int label1Color, int label2Co
         RetileDocuments();
         g_RetilePending = false;
     }
-    BringSearchDialogsToFront();
+    // Modeless search dialogs stay above the document the user clicked.
+    if (g_MainWindowHooks.paneFocused) g_MainWindowHooks.paneFocused();
 }
 
 void frmDocument::txtText_GotFocus() { PaneGotFocus(txtText, kDarkBlue, kLightBlue); }

@@ -4,10 +4,6 @@
 #include "platform/ExternalPrograms.h"
 #include "platform/KeyboardLocks.h"
 #include "platform/SettingsStore.h"
-#include "process/cutting_conditions.h"
-#include "process/frmProcessSetup.h"
-#include "process/machine_settings.h"
-#include "process/process_menu.h"
 #include "program_files.h"
 #include "runtime.h"
 #include "startup.h"
@@ -72,40 +68,41 @@ const ToolButtonDef kToolButtons[33] = {
     {"面取り", "面取り"},
 };
 
-// The command of each toolbar key, compared in this order.
+// The menu entry each toolbar key stands for, compared in this order: the
+// one place that pairs keys with entries.
 struct ToolCommand {
     const char *key;
-    void (frmMain::*handler)();
+    const char *entry;
 };
 const ToolCommand kToolCommands[] = {
-    {"新規", &frmMain::mnuFileNew_Click},
-    {"開く", &frmMain::mnuFileOpen_Click},
-    {"保存", &frmMain::mnuFileSave_Click},
-    {"プリント", &frmMain::mnuFilePrint_Click},
-    {"元に戻す", &frmMain::mnuEditUndo_Click},
-    {"切り取り", &frmMain::mnuEditCut_Click},
-    {"コピー", &frmMain::mnuEditCopy_Click},
-    {"貼り付け", &frmMain::mnuEditPaste_Click},
-    {"検索", &frmMain::mnuSearchFind_Click},
-    {"自動シーケンス番号挿入", &frmMain::mnuToolsAutoNo_Click},
-    {"シーケンス番号アレンジ", &frmMain::mnuToolsNumberArrange_Click},
-    {"データの計算による変更", &frmMain::mnuToolsSizeShift_Click},
-    {"回転数の計算", &frmMain::mnuToolsrpm_Click},
-    {"面粗さによる送り速度", &frmMain::mnuToolsFeed_Click},
-    {"電卓", &frmMain::mnuToolsCalculator_Click},
-    {"ファイルの比較", &frmMain::mnuToolCompe_Click},
-    {"AB表示", &frmMain::mnuAbView_Click},
-    {"テーパーのノーズR補正", &frmMain::AngleNoseR_Click},
-    {"直線と角度", &frmMain::LineAngle_Click},
-    {"2直線と接する円", &frmMain::LineCircleLine_Click},
-    {"直線と円の交点", &frmMain::LineCycle_Click},
-    {"1点を通り直線に接する円", &frmMain::LineCirclePoint_Click},
-    {"円に接する点", &frmMain::CirclePoint_Click},
-    {"ヌスミ形状", &frmMain::Neck_Click},
-    {"2円の交点", &frmMain::CircleCircle_Click},
-    {"2直線と2円", &frmMain::Line2Circle2_Click},
-    {"XY-XC変換", &frmMain::XY_XC_Click},
-    {"面取り", &frmMain::Chamfer_Click},
+    {"新規", "mnuFileNew"},
+    {"開く", "mnuFileOpen"},
+    {"保存", "mnuFileSave"},
+    {"プリント", "mnuFilePrint"},
+    {"元に戻す", "mnuEditUndo"},
+    {"切り取り", "mnuEditCut"},
+    {"コピー", "mnuEditCopy"},
+    {"貼り付け", "mnuEditPaste"},
+    {"検索", "mnuSearchFind"},
+    {"自動シーケンス番号挿入", "mnuToolsAutoNo"},
+    {"シーケンス番号アレンジ", "mnuToolsNumberArrange"},
+    {"データの計算による変更", "mnuToolsSizeShift"},
+    {"回転数の計算", "mnuToolsrpm"},
+    {"面粗さによる送り速度", "mnuToolsFeed"},
+    {"電卓", "mnuToolsCalculator"},
+    {"ファイルの比較", "mnuToolCompe"},
+    {"AB表示", "mnuAbView"},
+    {"テーパーのノーズR補正", "AngleNoseR"},
+    {"直線と角度", "LineAngle"},
+    {"2直線と接する円", "LineCircleLine"},
+    {"直線と円の交点", "LineCycle"},
+    {"1点を通り直線に接する円", "LineCirclePoint"},
+    {"円に接する点", "CirclePoint"},
+    {"ヌスミ形状", "Neck"},
+    {"2円の交点", "CircleCircle"},
+    {"2直線と2円", "Line2Circle2"},
+    {"XY-XC変換", "XY_XC"},
+    {"面取り", "Chamfer"},
 };
 
 const QString kSettings = QStringLiteral("Settings");
@@ -113,6 +110,8 @@ const char *const kPlacementKeys[4] = {"MainLeft", "MainTop", "MainWidth", "Main
 const float kPlacementDefaults[4] = {1000, 1000, 15000, 12000};
 
 }  // namespace
+
+MainWindowHooks g_MainWindowHooks;
 
 int TwipsToPixels(double twips) { return int(std::lround(twips / kTwipsPerPixel)); }
 
@@ -132,48 +131,112 @@ frmMain::~frmMain() {
     if (g_frmMain == this) g_frmMain = nullptr;
 }
 
-QAction *frmMain::AddEntry(QMenu *menu, const QString &name, const QString &caption, void (frmMain::*handler)(),
-                           const QKeySequence &shortcut) {
-    QAction *action = menu->addAction(caption);
+namespace {
+// Also a separator or submenu action may anchor an insertion.
+void InsertAction(QMenu *menu, QAction *action, QAction *before) {
+    if (before && menu->actions().contains(before))
+        menu->insertAction(before, action);
+    else
+        menu->addAction(action);
+}
+}  // namespace
+
+QAction *frmMain::AddEntry(QMenu *menu, const QString &name, const QString &caption, Command command,
+                           const QKeySequence &shortcut, QAction *before) {
+    auto *action = new QAction(caption, menu);
     action->setObjectName(name);
     if (!shortcut.isEmpty()) action->setShortcut(shortcut);
-    if (handler) connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    InsertAction(menu, action, before);
+    if (command) SetCommand(name, std::move(command));
+    connect(action, &QAction::triggered, this, [this, name] { RunCommand(name); });
     return action;
+}
+
+QMenu *frmMain::AddSubmenu(QMenu *menu, const QString &name, const QString &caption, QAction *before) {
+    auto *submenu = new QMenu(caption, menu);
+    submenu->setObjectName(name);
+    submenu->menuAction()->setObjectName(name);
+    InsertAction(menu, submenu->menuAction(), before);
+    return submenu;
+}
+
+QMenu *frmMain::AddSubmenu(QMenu *menu, const char *name, const char *caption,
+                           std::initializer_list<EntrySpec> entries) {
+    QMenu *submenu = AddSubmenu(menu, QString::fromUtf8(name), QString::fromUtf8(caption));
+    for (const EntrySpec &entry : entries)
+        AddEntry(submenu, QString::fromUtf8(entry.name), QString::fromUtf8(entry.caption), entry.command);
+    return submenu;
+}
+
+QAction *frmMain::AddSeparator(QMenu *menu, const QString &name, QAction *before) {
+    auto *separator = new QAction(menu);
+    separator->setSeparator(true);
+    separator->setObjectName(name);
+    InsertAction(menu, separator, before);
+    return separator;
+}
+
+QAction *frmMain::Entry(const QString &name) const {
+    if (name.isEmpty()) return nullptr;
+    for (QMenu *top : {mnuFile, mnuEdit, mnuInsert, Gcode, Mcode, Process, mnuTools, ClosPoint, mnuView, mnuHelp}) {
+        if (!top) continue;
+        if (top->menuAction()->objectName() == name) return top->menuAction();
+        if (auto *a = top->findChild<QAction *>(name)) return a;
+    }
+    return nullptr;
+}
+
+void frmMain::SetCommand(const QString &name, Command command) { m_commands[name] = std::move(command); }
+
+bool frmMain::RunCommand(const QString &name) {
+    const auto it = m_commands.find(name);
+    if (it == m_commands.end() || !it->second) return false;
+    // A copy: the command may replace itself.
+    const Command command = it->second;
+    command();
+    return true;
+}
+
+Command frmMain::On(void (frmMain::*handler)()) {
+    return [this, handler] { (this->*handler)(); };
+}
+
+QMenu *frmMain::AddTopMenu(const QString &name, const QString &caption) {
+    QMenu *menu = menuBar()->addMenu(caption);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    return menu;
 }
 
 void frmMain::BuildMenus() {
     BuildFileMenu();
     BuildEditMenu();
-    mnuInsert = menuBar()->addMenu(QStringLiteral("挿入"));
-    mnuInsert->setObjectName(QStringLiteral("mnuInsert"));
-    Gcode = menuBar()->addMenu(QStringLiteral("G コード(&G)"));
-    Gcode->setObjectName(QStringLiteral("Gcode"));
-    Mcode = menuBar()->addMenu(QStringLiteral("M コード(&M)"));
-    Mcode->setObjectName(QStringLiteral("Mcode"));
-    BuildProcessMenu();
+    mnuInsert = AddTopMenu(QStringLiteral("mnuInsert"), QStringLiteral("挿入"));
+    Gcode = AddTopMenu(QStringLiteral("Gcode"), QStringLiteral("G コード(&G)"));
+    Mcode = AddTopMenu(QStringLiteral("Mcode"), QStringLiteral("M コード(&M)"));
+    Process = AddTopMenu(QStringLiteral("Process"), QStringLiteral("工程作成(&P)"));
     BuildToolsMenu();
-    BuildCalculatorMenu();
+    ClosPoint = AddTopMenu(QStringLiteral("ClosPoint"), QStringLiteral("交点の計算(&C)"));
     BuildViewMenu();
     BuildHelpMenu();
 }
 
 void frmMain::BuildFileMenu() {
-    mnuFile = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFileNew = AddEntry(mnuFile, "mnuFileNew", "新規(&N)", &frmMain::mnuFileNew_Click);
-    mnuFileOpen = AddEntry(mnuFile, "mnuFileOpen", "開く(&O)", &frmMain::mnuFileOpen_Click, QKeySequence("Ctrl+O"));
-    mnuFileClose = AddEntry(mnuFile, "mnuFileClose", "閉じる(&C)", &frmMain::mnuFileClose_Click);
-    mnuFile->addSeparator();
-    mnuFileSave = AddEntry(mnuFile, "mnuFileSave", "保存(&S)", &frmMain::mnuFileSave_Click, QKeySequence("Ctrl+S"));
-    mnuFileSaveAs = AddEntry(mnuFile, "mnuFileSaveAs", "名前を付けて保存(&A)...", &frmMain::mnuFileSaveAs_Click);
-    mnuFile->addSeparator();
-    mnuFilePrint = AddEntry(mnuFile, "mnuFilePrint", "プリント(&P)", &frmMain::mnuFilePrint_Click, QKeySequence("Ctrl+P"));
-    mnuFile->addSeparator();
-    mnuFileFont = AddEntry(mnuFile, "mnuFileFont", "画面表示のフォント(&F)...", &frmMain::mnuFileFont_Click,
-                           QKeySequence("Ctrl+F"));
-    mnuFileCapsLock = AddEntry(mnuFile, "mnuFileCapsLock", "終了時 CapsLockを維持", &frmMain::mnuFileCapsLock_Click);
+    mnuFile = AddTopMenu(QStringLiteral("mnuFile"), QStringLiteral("ファイル(&F)"));
+    // A member handler as a command of this window.
+    mnuFileNew = AddEntry(mnuFile, "mnuFileNew", "新規(&N)", On(&frmMain::mnuFileNew_Click));
+    mnuFileOpen = AddEntry(mnuFile, "mnuFileOpen", "開く(&O)", On(&frmMain::mnuFileOpen_Click), QKeySequence("Ctrl+O"));
+    mnuFileClose = AddEntry(mnuFile, "mnuFileClose", "閉じる(&C)", On(&frmMain::mnuFileClose_Click));
+    AddSeparator(mnuFile);
+    mnuFileSave = AddEntry(mnuFile, "mnuFileSave", "保存(&S)", On(&frmMain::mnuFileSave_Click), QKeySequence("Ctrl+S"));
+    mnuFileSaveAs = AddEntry(mnuFile, "mnuFileSaveAs", "名前を付けて保存(&A)...", On(&frmMain::mnuFileSaveAs_Click));
+    AddSeparator(mnuFile);
+    mnuFilePrint = AddEntry(mnuFile, "mnuFilePrint", "プリント(&P)", {}, QKeySequence("Ctrl+P"));
+    AddSeparator(mnuFile);
+    mnuFileFont = AddEntry(mnuFile, "mnuFileFont", "画面表示のフォント(&F)...", {}, QKeySequence("Ctrl+F"));
+    mnuFileCapsLock = AddEntry(mnuFile, "mnuFileCapsLock", "終了時 CapsLockを維持", On(&frmMain::mnuFileCapsLock_Click));
     mnuFileCapsLock->setCheckable(true);
-    mnuFile->addSeparator();
+    AddSeparator(mnuFile);
     for (int n = 1; n <= 5; ++n) {
         QAction *a = mnuFile->addAction(RecentFilePlaceholder() + QString::number(n));
         a->setObjectName(QStringLiteral("mnuFileRecentFile%1").arg(n));
@@ -181,141 +244,59 @@ void frmMain::BuildFileMenu() {
         connect(a, &QAction::triggered, this, [this, n] { mnuFileRecentFile_Click(n); });
         mnuFileRecentFile[size_t(n)] = a;
     }
-    mnuFile->addSeparator();
-    mnuFileExit = AddEntry(mnuFile, "mnuFileExit", "Brennvikの終了(&X)", &frmMain::mnuFileExit_Click);
+    AddSeparator(mnuFile);
+    mnuFileExit = AddEntry(mnuFile, "mnuFileExit", "Brennvikの終了(&X)", On(&frmMain::mnuFileExit_Click));
     // Enabled once a document is open.
     for (QAction *a : {mnuFileSave, mnuFileSaveAs, mnuFileClose, mnuFilePrint}) a->setEnabled(false);
 }
 
 void frmMain::BuildEditMenu() {
-    mnuEdit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
-    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-    mnuEditUndo = AddEntry(mnuEdit, "mnuEditUndo", "元に戻す(&U)", &frmMain::mnuEditUndo_Click);
-    mnuEditRedo = AddEntry(mnuEdit, "mnuEditRedo", "やり直し(&R)", &frmMain::mnuEditRedo_Click);
-    mnuEdit->addSeparator();
-    mnuEditCut = AddEntry(mnuEdit, "mnuEditCut", "切り取り(&T)", &frmMain::mnuEditCut_Click);
-    mnuEditCopy = AddEntry(mnuEdit, "mnuEditCopy", "コピー(&C)", &frmMain::mnuEditCopy_Click);
-    mnuEditPaste = AddEntry(mnuEdit, "mnuEditPaste", "貼り付け(&P)", &frmMain::mnuEditPaste_Click);
-    mnuEdit->addSeparator();
-    mnuSearchFind = AddEntry(mnuEdit, "mnuSearchFind", "検索(&F)", &frmMain::mnuSearchFind_Click);
-    mnuSearchNextFind = AddEntry(mnuEdit, "mnuSearchNextFind", "次の検索(&N)", &frmMain::mnuSearchNextFind_Click,
-                                 QKeySequence(Qt::Key_F3));
-    mnuSearchReplace = AddEntry(mnuEdit, "mnuSearchReplace", "置き換え(&R)", &frmMain::mnuSearchReplace_Click);
-    mnuSearchNextFind->setEnabled(false);
+    mnuEdit = AddTopMenu(QStringLiteral("mnuEdit"), QStringLiteral("編集(&E)"));
+    mnuEditUndo = AddEntry(mnuEdit, "mnuEditUndo", "元に戻す(&U)", On(&frmMain::mnuEditUndo_Click));
+    mnuEditRedo = AddEntry(mnuEdit, "mnuEditRedo", "やり直し(&R)", On(&frmMain::mnuEditRedo_Click));
+    AddSeparator(mnuEdit);
+    mnuEditCut = AddEntry(mnuEdit, "mnuEditCut", "切り取り(&T)", On(&frmMain::mnuEditCut_Click));
+    mnuEditCopy = AddEntry(mnuEdit, "mnuEditCopy", "コピー(&C)", On(&frmMain::mnuEditCopy_Click));
+    mnuEditPaste = AddEntry(mnuEdit, "mnuEditPaste", "貼り付け(&P)", On(&frmMain::mnuEditPaste_Click));
+    // The search commands follow.
+    AddSeparator(mnuEdit, QStringLiteral("mnuEditBar2"));
     for (QAction *a : {mnuEditCut, mnuEditCopy, mnuEditPaste}) a->setEnabled(false);
 }
 
-void frmMain::BuildProcessMenu() {
-    Process = menuBar()->addMenu(QStringLiteral("工程作成(&P)"));
-    Process->setObjectName(QStringLiteral("Process"));
-    ProcessSetup = AddEntry(Process, "ProcessSetup", "初期設定", &frmMain::ProcessSetup_Click);
-    Process->addSeparator();
-    BuildTurningProcessMenus(this, Process);
-
-    auto submenu = [this](const char *name, const char *caption) {
-        QMenu *m = Process->addMenu(QString::fromUtf8(caption));
-        m->setObjectName(QString::fromUtf8(name));
-        m->menuAction()->setObjectName(QString::fromUtf8(name));
-        return m;
-    };
-    // Rotary-tool submenus; the face and side entries get their commands with
-    // the rotary-tool generators.
-    QMenu *drill = submenu("ProcessMDrill", "M軸ドリル");
-    AddEntry(drill, "ProcessMDrillFace", "正面");
-    AddEntry(drill, "ProcessMDrillSide", "側面");
-    ProcessMDrillSlant = AddEntry(drill, "ProcessMDrillSlant", "Y/B軸加工");
-    QMenu *tap = submenu("ProcessMTap", "M軸タップ");
-    AddEntry(tap, "ProcessMTapFace", "正面");
-    AddEntry(tap, "ProcessMTapSide", "側面");
-    ProcessMTapSlant = AddEntry(tap, "ProcessMTapSlant", "Y/B軸加工");
-    QMenu *key = submenu("ProcessMKey", "M軸キーミゾ");
-    AddEntry(key, "ProcessMKeyFace", "正面");
-    AddEntry(key, "ProcessMKeySide", "側面");
-    ProcessMKeySlant = AddEntry(key, "ProcessMKeySlant", "Y/B軸加工");
-    QMenu *sousei = submenu("ProcessMSousei", "M軸創成");
-    AddEntry(sousei, "ProcessMSouseiFace", "正面");
-    AddEntry(sousei, "ProcessMSouseiSide", "側面");
-    QMenu *circle = submenu("ProcessMCircle", "M軸エンドミル円");
-    AddEntry(circle, "ProcessMCircleFace", "正面")->setEnabled(false);
-    AddEntry(circle, "ProcessMCircleSide", "側面")->setEnabled(false);
-    AddEntry(circle, "ProcessMCircleSlant", "Y/B軸加工");
-    ProcessMCircle = circle->menuAction();
-    QMenu *planet = submenu("ProcessMPlanetTap", "M軸プラネットタップ");
-    AddEntry(planet, "ProcessMPlanetTapFace", "正面")->setEnabled(false);
-    AddEntry(planet, "ProcessMPlanetTapSide", "側面")->setEnabled(false);
-    AddEntry(planet, "ProcessMPlanetTapSlant", "Y/B軸加工");
-    ProcessMPlanetTap = planet->menuAction();
-    QMenu *spindleTap = submenu("mnuSpindleTap", "主軸タップ");
-    AddEntry(spindleTap, "SipndleTap1", "フローティング タップ");
-    AddEntry(spindleTap, "SipndleTap2", "同期タップ（リジット）");
-    QMenu *mt = submenu("ProcessMT", "ATC 準備指令");
-    AddEntry(mt, "ProcessMT1", "Ｌ工具");
-    AddEntry(mt, "ProcessMT3", "Ｍ工具");
-    ProcessMT = mt->menuAction();
-}
-
 void frmMain::BuildToolsMenu() {
-    mnuTools = menuBar()->addMenu(QStringLiteral("ツール(&T)"));
-    mnuTools->setObjectName(QStringLiteral("mnuTools"));
-    mnuToolsAutoNo = AddEntry(mnuTools, "mnuToolsAutoNo", "自動シーケンス番号挿入", &frmMain::mnuToolsAutoNo_Click,
-                              QKeySequence(Qt::Key_F1));
-    mnuToolsAutoNo->setCheckable(true);
-    mnuToolsNumberArrange = AddEntry(mnuTools, "mnuToolsNumberArrange", "シーケンス番号アレンジ(&A)",
-                                     &frmMain::mnuToolsNumberArrange_Click, QKeySequence(Qt::Key_F2));
-    mnuToolsSizeShift = AddEntry(mnuTools, "mnuToolsSizeShift", "計算によるデータの変更(&S)",
-                                 &frmMain::mnuToolsSizeShift_Click);
-    mnuTools->addSeparator();
-    mnuToolsrpm = AddEntry(mnuTools, "mnuToolsrpm", "回転数の計算(&N)", &frmMain::mnuToolsrpm_Click,
-                           QKeySequence("Ctrl+N"));
-    mnuToolsFeed = AddEntry(mnuTools, "mnuToolsFeed", "面粗さによる送りの計算(&F)", &frmMain::mnuToolsFeed_Click);
-    mnuToolsCalculator = AddEntry(mnuTools, "mnuToolsCalculator", "電卓", &frmMain::mnuToolsCalculator_Click);
-    mnuTools->addSeparator();
-    mnuToolCompe = AddEntry(mnuTools, "mnuToolCompe", "ファイルの比較", &frmMain::mnuToolCompe_Click);
-    for (QAction *a : {mnuToolsSizeShift, mnuToolsNumberArrange}) a->setEnabled(false);
-}
-
-void frmMain::BuildCalculatorMenu() {
-    ClosPoint = menuBar()->addMenu(QStringLiteral("交点の計算(&C)"));
-    ClosPoint->setObjectName(QStringLiteral("ClosPoint"));
-    AddEntry(ClosPoint, "AngleNoseR", "面取り", &frmMain::AngleNoseR_Click);
-    AddEntry(ClosPoint, "LineAngle", "直線と角度", &frmMain::LineAngle_Click);
-    AddEntry(ClosPoint, "LineCircleLine", "2直線と接する円", &frmMain::LineCircleLine_Click);
-    AddEntry(ClosPoint, "LineCycle", "直線と円の交点", &frmMain::LineCycle_Click);
-    AddEntry(ClosPoint, "LineCirclePoint", "1点を通り直線に接する円", &frmMain::LineCirclePoint_Click);
-    AddEntry(ClosPoint, "CirclePoint", "円に接する点", &frmMain::CirclePoint_Click);
-    AddEntry(ClosPoint, "Neck", "ヌスミ形状", &frmMain::Neck_Click);
-    AddEntry(ClosPoint, "CircleCircle", "2円の交点", &frmMain::CircleCircle_Click);
-    AddEntry(ClosPoint, "Line2Circle2", "2直線と2円の接点", &frmMain::Line2Circle2_Click);
-    AddEntry(ClosPoint, "XY_XC", "XY-XC座標変換", &frmMain::XY_XC_Click);
-    AddEntry(ClosPoint, "Chamfer", "面取り", &frmMain::Chamfer_Click);
+    mnuTools = AddTopMenu(QStringLiteral("mnuTools"), QStringLiteral("ツール(&T)"));
+    // The editing tools stand before the first bar, the calculators before
+    // 電卓, the comparison after the second bar.
+    AddSeparator(mnuTools, QStringLiteral("mnuToolsBar1"));
+    mnuToolsCalculator = AddEntry(mnuTools, "mnuToolsCalculator", "電卓");
+    AddSeparator(mnuTools, QStringLiteral("mnuToolsBar2"));
 }
 
 void frmMain::BuildViewMenu() {
-    mnuView = menuBar()->addMenu(QStringLiteral("表示(&V)"));
-    mnuView->setObjectName(QStringLiteral("mnuView"));
-    mnuViewToolbar = AddEntry(mnuView, "mnuViewToolbar", "ツールバー(&T)", &frmMain::mnuViewToolbar_Click);
-    mnuViewStatusBar = AddEntry(mnuView, "mnuViewStatusBar", "ステータスバー(&B)", &frmMain::mnuViewStatusBar_Click);
+    mnuView = AddTopMenu(QStringLiteral("mnuView"), QStringLiteral("表示(&V)"));
+    mnuViewToolbar = AddEntry(mnuView, "mnuViewToolbar", "ツールバー(&T)", On(&frmMain::mnuViewToolbar_Click));
+    mnuViewStatusBar = AddEntry(mnuView, "mnuViewStatusBar", "ステータスバー(&B)", On(&frmMain::mnuViewStatusBar_Click));
     for (QAction *a : {mnuViewToolbar, mnuViewStatusBar}) {
         a->setCheckable(true);
         a->setChecked(true);
     }
-    mnuView->addSeparator();
-    mnuAbView = AddEntry(mnuView, "mnuAbView", "AB表示", &frmMain::mnuAbView_Click);
-    mnuView->addSeparator();
+    // The two-turret view stands between the bars.
+    AddSeparator(mnuView, QStringLiteral("mnuViewBar1"));
+    AddSeparator(mnuView, QStringLiteral("mnuViewBar2"));
     mnuWindowTileHorizontal = AddEntry(mnuView, "mnuWindowTileHorizontal", "横列(&H)",
-                                       &frmMain::mnuWindowTileHorizontal_Click);
-    mnuWindowTileVertical = AddEntry(mnuView, "mnuWindowTileVertical", "縦列(&V)", &frmMain::mnuWindowTileVertical_Click);
+                                       On(&frmMain::mnuWindowTileHorizontal_Click));
+    mnuWindowTileVertical = AddEntry(mnuView, "mnuWindowTileVertical", "縦列(&V)",
+                                     On(&frmMain::mnuWindowTileVertical_Click));
     mnuWindowTileHorizontal->setCheckable(true);
     mnuWindowTileVertical->setCheckable(true);
     mnuWindowTileVertical->setChecked(true);
 }
 
 void frmMain::BuildHelpMenu() {
-    mnuHelp = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    VariableHelp = AddEntry(mnuHelp, "VariableHelp", "システム変数", &frmMain::VariableHelp_Click);
-    mnuHelp->addSeparator();
-    mnuHelpAbout = AddEntry(mnuHelp, "mnuHelpAbout", "バージョン情報(&A)", &frmMain::mnuHelpAbout_Click);
+    mnuHelp = AddTopMenu(QStringLiteral("mnuHelp"), QStringLiteral("ヘルプ(&H)"));
+    VariableHelp = AddEntry(mnuHelp, "VariableHelp", "システム変数");
+    AddSeparator(mnuHelp, QStringLiteral("mnuHelpBar1"));
+    mnuHelpAbout = AddEntry(mnuHelp, "mnuHelpAbout", "バージョン情報(&A)");
 }
 
 void frmMain::BuildToolBar() {
@@ -349,7 +330,7 @@ void frmMain::tbToolBar_ButtonClick(QAction *button) {
     const QString key = button->data().toString();
     for (const ToolCommand &c : kToolCommands) {
         if (key == QString::fromUtf8(c.key)) {
-            (this->*c.handler)();
+            RunCommand(QString::fromLatin1(c.entry));
             break;
         }
     }
@@ -462,15 +443,14 @@ void frmMain::MDIForm_Load(const QStringList &commandLineFiles) {
     g_PrintLineNo = GetSettingInteger(kSettings, "PrintLineNo", 1);
     g_CapsLockKeep = GetSettingBoolean(kSettings, "CapsLockKeep", false);
     // 2. Machine settings and the words derived from them.
-    LoadMachineSettings();
+    if (g_MainWindowHooks.loadMachineSettings) g_MainWindowHooks.loadMachineSettings();
     // 3, 4.
     DisableDocumentCommands();
     g_RetilePending = false;
     // 5.
     mnuFileCapsLock->setChecked(g_CapsLockKeep);
     // 6, 7. Fields and menu entries that follow the machine type.
-    EnsureProcessSetupShaped();
-    ApplyMachineTypeProcessEntries();
+    if (g_MainWindowHooks.shapeMachineTypeControls) g_MainWindowHooks.shapeMachineTypeControls();
     // 8. Recent files.
     for (int n = 1; n <= 5; ++n) {
         const QString path = GetSettingText(kSettings, RecentFilePlaceholder() + QString::number(n), QString());
@@ -480,7 +460,7 @@ void frmMain::MDIForm_Load(const QStringList &commandLineFiles) {
         }
     }
     // 9.
-    LoadCuttingConditions();
+    if (g_MainWindowHooks.loadCuttingConditions) g_MainWindowHooks.loadCuttingConditions();
     // 10. Each argument is one path; an empty one opens nothing.
     bool opened = false;
     for (const QString &path : commandLineFiles) {
@@ -508,8 +488,7 @@ void frmMain::MDIForm_Unload() {
         SaveSettingText(kSettings, "LeftMerge", NumberText(int(g_LeftMerge)));
         SaveSettingText(kSettings, "RightMerge", NumberText(int(g_RightMerge)));
         SaveSettingText(kSettings, "PrintLineNo", NumberText(g_PrintLineNo));
-        SaveSettingText(QStringLiteral("Parameter"), "CsvPathName", g_CsvPathName);
-        SaveSettingText(QStringLiteral("Parameter"), "CsvFileName", g_CsvFileName);
+        if (g_MainWindowHooks.storeMachineFiles) g_MainWindowHooks.storeMachineFiles();
         SaveSettingText(kSettings, "CapsLockKeep", BooleanText(g_CapsLockKeep));
     }
     // 2. Recent files, always; an unused entry leaves its stored value.
@@ -559,12 +538,10 @@ void frmMain::mnuViewStatusBar_Click() {
     mnuViewStatusBar->setChecked(show);
 }
 
-void ApplyMachineTypeProcessEntries() {
+void EnableEntries(std::initializer_list<const char *> names) {
     if (!g_frmMain) return;
-    const bool show = g_MacTurn || g_MULTUS;
-    for (QAction *a : {g_frmMain->ProcessMT, g_frmMain->ProcessMDrillSlant, g_frmMain->ProcessMKeySlant,
-                       g_frmMain->ProcessMTapSlant, g_frmMain->ProcessMCircle, g_frmMain->ProcessMPlanetTap})
-        a->setVisible(show);
+    for (const char *name : names)
+        if (QAction *a = g_frmMain->Entry(QString::fromLatin1(name))) a->setEnabled(true);
 }
 
 namespace {

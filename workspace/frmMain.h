@@ -7,6 +7,8 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <map>
 
 class QAction;
 class QLabel;
@@ -17,6 +19,21 @@ class QTimer;
 class QToolBar;
 
 namespace brennvik {
+
+// A command of the main window: what a menu entry (and the toolbar button
+// that stands for it) runs.
+using Command = std::function<void()>;
+
+// Work of the other subsystems at fixed steps of loading and unloading the
+// main window, and of the document panes; each subsystem fills its own.
+struct MainWindowHooks {
+    Command loadMachineSettings;       // load step 2: section "Parameter"
+    Command shapeMachineTypeControls;  // load steps 6 and 7
+    Command loadCuttingConditions;     // load step 9
+    Command storeMachineFiles;         // unload: the cutting-condition file, before "CapsLockKeep"
+    Command paneFocused;               // a document pane got the focus
+};
+extern MainWindowHooks g_MainWindowHooks;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -32,6 +49,28 @@ public:
     void MDIForm_Resize();
     // Files dropped on the window open in new documents, in the order given.
     void MDIForm_OLEDragDrop(const QMimeData *data);
+
+    // Menu entries. Every subsystem adds its own through these; an entry's
+    // object name finds it and its command. `before` is an entry, submenu or
+    // named separator of `menu`; without it the entry goes to the end.
+    QAction *AddEntry(QMenu *menu, const QString &name, const QString &caption, Command command = {},
+                      const QKeySequence &shortcut = QKeySequence(), QAction *before = nullptr);
+    QMenu *AddSubmenu(QMenu *menu, const QString &name, const QString &caption, QAction *before = nullptr);
+    // A submenu with its entries (object name, caption in UTF-8, command).
+    struct EntrySpec {
+        const char *name;
+        const char *caption;
+        Command command = {};
+    };
+    QMenu *AddSubmenu(QMenu *menu, const char *name, const char *caption, std::initializer_list<EntrySpec> entries);
+    QAction *AddSeparator(QMenu *menu, const QString &name = QString(), QAction *before = nullptr);
+    // The entry, submenu or named separator with that object name; nullptr when there is none.
+    QAction *Entry(const QString &name) const;
+    // Gives the entry `name` its command (an entry may get it after it was added).
+    void SetCommand(const QString &name, Command command);
+    // Runs the command of the entry `name`, whatever the entry's state;
+    // false when the entry has no command.
+    bool RunCommand(const QString &name);
 
     // Toolbar button by its number 1..33 (separators included).
     QAction *ToolButton(int number) const { return m_toolButtons.at(size_t(number - 1)); }
@@ -52,8 +91,6 @@ public:
     void mnuFileClose_Click();
     void mnuFileSave_Click();
     void mnuFileSaveAs_Click();
-    void mnuFilePrint_Click();
-    void mnuFileFont_Click();
     void mnuFileCapsLock_Click();
     void mnuFileRecentFile_Click(int index);
     void mnuFileExit_Click();
@@ -63,62 +100,16 @@ public:
     void mnuEditCut_Click();
     void mnuEditCopy_Click();
     void mnuEditPaste_Click();
-    void mnuSearchFind_Click();
-    void mnuSearchNextFind_Click();
-    void mnuSearchReplace_Click();
     // View menu.
     void mnuViewToolbar_Click();
     void mnuViewStatusBar_Click();
-    void mnuAbView_Click();
     void mnuWindowTileHorizontal_Click();
     void mnuWindowTileVertical_Click();
-    // Tools menu.
-    void mnuToolsAutoNo_Click();
-    void mnuToolsNumberArrange_Click();
-    void mnuToolsSizeShift_Click();
-    void mnuToolsrpm_Click();
-    void mnuToolsFeed_Click();
-    void mnuToolsCalculator_Click();
-    void mnuToolCompe_Click();
-    // Help menu.
-    void VariableHelp_Click();
-    void mnuHelpAbout_Click();
-    // Process menu.
-    void ProcessSetup_Click();
-    // Turning processes: roughing and finishing.
-    void ProcessRoughFace_Click();
-    void ProcessRoughFaceOD_Click();
-    void ProcessRoughOD_Click();
-    void ProcessRoughID_Click();
-    void ProcessFinishFace_Click();
-    void ProcessFinishFaceOD_Click();
-    void ProcessFinishOD_Click();
-    void ProcessFinishID_Click();
-    // Turning processes: threading, grooving and drilling.
-    void ProcessThreadFace_Click();
-    void ProcessThreadOD_Click();
-    void ProcessThreadID_Click();
-    void ProcessGrooveOD_Click();
-    void ProcessGrooveID_Click();
-    void ProcessGrooveFace_Click();
-    void ProcessDrillHss_Click();
-    void ProcessDrillU_Click();
-    // Calculator openers.
-    void AngleNoseR_Click();
-    void LineAngle_Click();
-    void LineCircleLine_Click();
-    void LineCycle_Click();
-    void LineCirclePoint_Click();
-    void CirclePoint_Click();
-    void Neck_Click();
-    void CircleCircle_Click();
-    void Line2Circle2_Click();
-    void XY_XC_Click();
-    void Chamfer_Click();
 
     QMdiArea *mdiArea = nullptr;
     QToolBar *tbToolBar = nullptr;
 
+    // The top-level menus, in the menu bar's order.
     QMenu *mnuFile = nullptr;
     QMenu *mnuEdit = nullptr;
     QMenu *mnuInsert = nullptr;
@@ -146,34 +137,15 @@ public:
     QAction *mnuEditCut = nullptr;
     QAction *mnuEditCopy = nullptr;
     QAction *mnuEditPaste = nullptr;
-    QAction *mnuSearchFind = nullptr;
-    QAction *mnuSearchNextFind = nullptr;
-    QAction *mnuSearchReplace = nullptr;
 
     QAction *mnuViewToolbar = nullptr;
     QAction *mnuViewStatusBar = nullptr;
-    QAction *mnuAbView = nullptr;
     QAction *mnuWindowTileHorizontal = nullptr;
     QAction *mnuWindowTileVertical = nullptr;
 
-    QAction *mnuToolsAutoNo = nullptr;
-    QAction *mnuToolsNumberArrange = nullptr;
-    QAction *mnuToolsSizeShift = nullptr;
-    QAction *mnuToolsrpm = nullptr;
-    QAction *mnuToolsFeed = nullptr;
     QAction *mnuToolsCalculator = nullptr;
-    QAction *mnuToolCompe = nullptr;
-
     QAction *VariableHelp = nullptr;
     QAction *mnuHelpAbout = nullptr;
-
-    QAction *ProcessSetup = nullptr;
-    QAction *ProcessMT = nullptr;
-    QAction *ProcessMDrillSlant = nullptr;
-    QAction *ProcessMKeySlant = nullptr;
-    QAction *ProcessMTapSlant = nullptr;
-    QAction *ProcessMCircle = nullptr;
-    QAction *ProcessMPlanetTap = nullptr;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -186,21 +158,21 @@ private:
     void BuildMenus();
     void BuildFileMenu();
     void BuildEditMenu();
-    void BuildProcessMenu();
     void BuildToolsMenu();
-    void BuildCalculatorMenu();
     void BuildViewMenu();
     void BuildHelpMenu();
     void BuildToolBar();
     void BuildStatusBar();
-    QAction *AddEntry(QMenu *menu, const QString &name, const QString &caption, void (frmMain::*handler)() = nullptr,
-                      const QKeySequence &shortcut = QKeySequence());
+    QMenu *AddTopMenu(const QString &name, const QString &caption);
+    // A handler of this window as a command.
+    Command On(void (frmMain::*handler)());
     void ApplyWindowPlacement();
     void SaveWindowPlacement();
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     std::array<QAction *, 33> m_toolButtons{};
     std::array<QLabel *, 6> m_panels{};
+    std::map<QString, Command> m_commands;
     QTimer *m_clock = nullptr;
     // Placement as stored, in twips; written back unchanged unless the window moved.
     std::array<float, 4> m_placementTwips{};
@@ -212,9 +184,9 @@ private:
 constexpr int kTwipsPerPixel = 15;
 int TwipsToPixels(double twips);
 
-// Shows the six machine-type dependent Process entries on MacTurn and
-// MULTUS, hides them otherwise.
-void ApplyMachineTypeProcessEntries();
+// Enables the entries of the document commands with these object names
+// (an entry no subsystem added is passed over).
+void EnableEntries(std::initializer_list<const char *> names);
 
 // Hides the document menus and toolbar buttons (no document open) and
 // shows them again.

@@ -12,6 +12,7 @@
 #include "workspace_state.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -52,6 +53,16 @@ QStringList DroppedFiles(const QMimeData *data) {
 }
 
 }  // namespace
+
+void frmMain::mnuEditUndo_Click() {
+    // Only a document pane undoes; any other focused control is left alone.
+    if (auto *pane = qobject_cast<RichTextPane *>(QApplication::focusWidget())) pane->undo();
+}
+
+void frmMain::mnuEditRedo_Click() {
+    // Redo is never offered: the entry stays disabled for the whole run.
+    mnuEditRedo->setEnabled(false);
+}
 
 void frmMain::MDIForm_Resize() {
     if (isMinimized()) return;

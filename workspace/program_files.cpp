@@ -44,11 +44,9 @@ int LineOf(const Text &text, qsizetype position) {
 }  // namespace
 
 void EnableDocumentFileCommands() {
-    frmMain *m = g_frmMain;
-    for (QAction *a : {m->mnuFileSave, m->mnuFileSaveAs, m->mnuFileClose, m->mnuFilePrint, m->mnuEditCopy,
-                       m->mnuEditCut, m->mnuEditPaste, m->mnuToolsSizeShift, m->mnuToolsNumberArrange,
-                       m->mnuSearchFind, m->mnuSearchReplace, m->mnuSearchNextFind})
-        a->setEnabled(true);
+    EnableEntries({"mnuFileSave", "mnuFileSaveAs", "mnuFileClose", "mnuFilePrint", "mnuEditCopy", "mnuEditCut",
+                   "mnuEditPaste", "mnuToolsSizeShift", "mnuToolsNumberArrange", "mnuSearchFind",
+                   "mnuSearchReplace", "mnuSearchNextFind"});
 }
 
 QString ChangedBytesWarning(const QString &path, const QByteArray &bytes, qsizetype offset, bool readable) {

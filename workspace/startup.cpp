@@ -21,8 +21,9 @@ void PressKey(int16_t first, int16_t second) {
     keybd_event(first, KEYEVENTF_KEYUP);
 }
 
-frmMain *StartUp(const QStringList &commandLineFiles) {
+frmMain *StartUp(const QStringList &commandLineFiles, const CommandInstaller &install) {
     auto *window = new frmMain;
+    if (install) install(*window);
     window->setAttribute(Qt::WA_DeleteOnClose);
     g_frmMain = window;
     g_Pi = 3.14159265398;
@@ -34,8 +35,8 @@ frmMain *StartUp(const QStringList &commandLineFiles) {
     return window;
 }
 
-int Main(const QStringList &commandLineFiles) {
-    StartUp(commandLineFiles);
+int Main(const QStringList &commandLineFiles, const CommandInstaller &install) {
+    StartUp(commandLineFiles, install);
     return QApplication::exec();
 }
 

@@ -2,17 +2,21 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 
 namespace brennvik {
 
 class frmMain;
 
-// The start-up procedure: creates and shows the main window with the files
-// of the command line, and switches Caps Lock on. Returns the main window's
-// run result.
-int Main(const QStringList &commandLineFiles);
+// Adds the other subsystems' commands to the main window before it loads.
+using CommandInstaller = std::function<void(frmMain &)>;
+
+// The start-up procedure: creates the main window, lets `install` add every
+// subsystem's commands, loads and shows it with the files of the command
+// line, and switches Caps Lock on. Returns the main window's run result.
+int Main(const QStringList &commandLineFiles, const CommandInstaller &install);
 // Everything of Main but running the event loop.
-frmMain *StartUp(const QStringList &commandLineFiles);
+frmMain *StartUp(const QStringList &commandLineFiles, const CommandInstaller &install);
 
 // Simulated key strokes: one key (down, up) or a chord of two.
 void PressKey(int16_t virtualKey);

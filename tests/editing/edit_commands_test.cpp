@@ -1,5 +1,6 @@
 #include "editing_fixture.h"
 
+#include "editing/editing_commands.h"
 #include "editing/document_search.h"
 #include "editing/frmFind.h"
 #include "workspace/frmMain.h"
@@ -26,7 +27,7 @@ protected:
 
 TEST_F(EditCommandsTest, TypingWithAutomaticNumbering) {
     RichTextPane *pane = OpenDocument("");
-    m_main->mnuToolsAutoNo_Click();
+    mnuToolsAutoNo_Click();
     ASSERT_TRUE(g_AutoSequenceNo);
     QTest::keyClicks(pane, "G00X100");
     EXPECT_EQ(pane->Text(), "N000 G00 X100");
@@ -44,7 +45,7 @@ TEST_F(EditCommandsTest, TypingWithoutAutomaticNumbering) {
 TEST_F(EditCommandsTest, PaneBPutsABlankBehindAPoint) {
     RichTextPane *a = OpenDocument("");
     RichTextPane *b = g_Documents[g_CurrentDocument]->txtTextB;
-    m_main->mnuToolsAutoNo_Click();
+    mnuToolsAutoNo_Click();
     QTest::keyClicks(a, "G1.X");
     QTest::keyClicks(b, "G1.X");
     EXPECT_EQ(a->Text(), "N000 G1.X");
@@ -63,7 +64,7 @@ TEST_F(EditCommandsTest, UndoRevertsAnInsertionInTheFocusedPane) {
 TEST_F(EditCommandsTest, UndoLeavesOtherControlsAlone) {
     RichTextPane *pane = OpenDocument("G00");
     pane->SetSelText("G01 ");
-    m_main->mnuSearchFind_Click();
+    mnuSearchFind_Click();
     QLineEdit *box = g_frmFind->txtFind;
     g_frmFind->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(g_frmFind));
@@ -86,11 +87,11 @@ TEST_F(EditCommandsTest, RedoStaysDisabled) {
 
 TEST_F(EditCommandsTest, AutoNumberingMenuAndToolbarButtonAreOneSwitch) {
     OpenDocument("");
-    QAction *menu = m_main->mnuToolsAutoNo;
+    QAction *menu = m_main->Entry("mnuToolsAutoNo");
     QAction *button = m_main->ToolButton(14);
     EXPECT_EQ(menu->text(), "自動シーケンス番号挿入");
     EXPECT_EQ(menu->shortcut(), QKeySequence(Qt::Key_F1));
-    m_main->mnuToolsAutoNo_Click();
+    mnuToolsAutoNo_Click();
     EXPECT_TRUE(g_AutoSequenceNo);
     EXPECT_TRUE(menu->isChecked());
     EXPECT_TRUE(button->isChecked());
@@ -111,7 +112,7 @@ TEST_F(EditCommandsTest, BringingDialogsToTheFrontCreatesNone) {
     OpenDocument("");
     BringSearchDialogsToFront();
     EXPECT_FALSE(g_frmFind);
-    m_main->mnuSearchFind_Click();
+    mnuSearchFind_Click();
     g_frmFind->hide();
     BringSearchDialogsToFront();
     EXPECT_FALSE(g_frmFind->isVisible());

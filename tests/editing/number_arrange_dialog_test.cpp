@@ -1,5 +1,6 @@
 #include "editing_fixture.h"
 
+#include "editing/editing_commands.h"
 #include "editing/frmNumberArrange.h"
 #include "workspace/frmMain.h"
 
@@ -15,7 +16,7 @@ namespace {
 class NumberArrangeDialogTest : public EditingFixture {
 protected:
     frmNumberArrange *Open() {
-        m_main->mnuToolsNumberArrange_Click();
+        mnuToolsNumberArrange_Click();
         return g_frmNumberArrange;
     }
     static void Unload() { QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }

@@ -1,5 +1,6 @@
 #include "editing_fixture.h"
 
+#include "editing/editing_commands.h"
 #include "editing/frmFind.h"
 #include "editing/frmReplace.h"
 #include "workspace/frmMain.h"
@@ -15,12 +16,12 @@ namespace {
 class SearchDialogsTest : public EditingFixture {
 protected:
     frmFind *OpenFind(const QString &what) {
-        m_main->mnuSearchFind_Click();
+        mnuSearchFind_Click();
         g_frmFind->txtFind->setText(what);
         return g_frmFind;
     }
     frmReplace *OpenReplace(const QString &what, const QString &with) {
-        m_main->mnuSearchReplace_Click();
+        mnuSearchReplace_Click();
         g_frmReplace->txtFind->setText(what);
         g_frmReplace->txtReplace->setText(with);
         return g_frmReplace;
@@ -70,13 +71,13 @@ TEST_F(SearchDialogsTest, FindFromTheCaretFindsTheSelectionItself) {
 TEST_F(SearchDialogsTest, NextFindSearchesOnWithoutTheDialog) {
     RichTextPane *pane = OpenDocument("G01 X1\r\nG01 X2\r\n");
     pane->Select(0, 3);
-    m_main->mnuSearchFind_Click();
+    mnuSearchFind_Click();
     g_frmFind->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_FALSE(g_frmFind);
-    m_main->mnuSearchNextFind_Click();
+    mnuSearchNextFind_Click();
     EXPECT_EQ(Selection(pane), std::make_pair(8, 3));
-    m_main->mnuSearchNextFind_Click();
+    mnuSearchNextFind_Click();
     EXPECT_EQ(Prompts(), QStringList({"1回 見つかりました。"}));
     // The find dialog is loaded, not shown, with its start-from-top box ticked.
     ASSERT_TRUE(g_frmFind);
@@ -231,7 +232,7 @@ TEST_F(SearchDialogsTest, ButtonsDoNothingWithoutADocument) {
     for (QPushButton *b : {g_frmReplace->Change, g_frmReplace->Change, g_frmReplace->NextFind, g_frmReplace->AllChange})
         b->click();
     EXPECT_TRUE(m_msgBoxes.empty());
-    m_main->mnuSearchNextFind_Click();
+    mnuSearchNextFind_Click();
     EXPECT_TRUE(m_msgBoxes.empty());
 }
 
@@ -251,7 +252,7 @@ TEST_F(SearchDialogsTest, CancelUnloadsAndTheNextOpeningStartsFresh) {
     r->Cancel->click();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(g_frmReplace);
-    m_main->mnuSearchReplace_Click();
+    mnuSearchReplace_Click();
     ASSERT_TRUE(g_frmReplace);
     EXPECT_TRUE(g_frmReplace->Check1->isChecked());
     EXPECT_EQ(g_frmReplace->txtFind->text(), "");

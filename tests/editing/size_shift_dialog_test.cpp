@@ -1,5 +1,6 @@
 #include "editing_fixture.h"
 
+#include "editing/editing_commands.h"
 #include "editing/frmSizeShift.h"
 #include "workspace/frmMain.h"
 
@@ -16,7 +17,7 @@ namespace {
 class SizeShiftDialogTest : public EditingFixture {
 protected:
     frmSizeShift *Open(const QString &address, const QString &formula) {
-        m_main->mnuToolsSizeShift_Click();
+        mnuToolsSizeShift_Click();
         g_frmSizeShift->txtFind->setText(address);
         g_frmSizeShift->txtValue->setText(formula);
         return g_frmSizeShift;
@@ -26,7 +27,7 @@ protected:
 TEST_F(SizeShiftDialogTest, OpensWithTheSelectedAddressAndNeedsBothBoxes) {
     RichTextPane *pane = OpenDocument("G00 SB=100");
     pane->Select(4, 2);
-    m_main->mnuToolsSizeShift_Click();
+    mnuToolsSizeShift_Click();
     frmSizeShift *d = g_frmSizeShift;
     ASSERT_TRUE(d);
     EXPECT_EQ(d->windowTitle(), "計算によるデータの変更");

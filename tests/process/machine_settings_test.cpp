@@ -2,6 +2,7 @@
 #include "support/fixtures.h"
 
 #include "platform/SettingsStore.h"
+#include "process/process_commands.h"
 #include "process/frmProcess.h"
 #include "process/frmProcessSetup.h"
 #include "process/machine_settings.h"
@@ -25,11 +26,11 @@ protected:
     // Opens the dialog from the Process menu and runs `script` on it.
     void OpenSetup(const std::function<void(frmProcessSetup *)> &script) {
         ScriptNextModal([script](QWidget *w) { script(qobject_cast<frmProcessSetup *>(w)); });
-        m_main->ProcessSetup_Click();
+        ProcessSetup_Click();
     }
     QList<QAction *> MachineTypeEntries() const {
-        return {m_main->ProcessMT,      m_main->ProcessMDrillSlant, m_main->ProcessMKeySlant,
-                m_main->ProcessMTapSlant, m_main->ProcessMCircle,   m_main->ProcessMPlanetTap};
+        return {m_main->Entry("ProcessMT"),      m_main->Entry("ProcessMDrillSlant"), m_main->Entry("ProcessMKeySlant"),
+                m_main->Entry("ProcessMTapSlant"), m_main->Entry("ProcessMCircle"),   m_main->Entry("ProcessMPlanetTap")};
     }
     void ExpectEntriesVisible(bool visible, const char *when) {
         for (QAction *a : MachineTypeEntries())

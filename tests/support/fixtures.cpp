@@ -1,5 +1,6 @@
 #include "fixtures.h"
 
+#include "app/install_commands.h"
 #include "editing/renumber_settings.h"
 #include "editing/search_state.h"
 #include "platform/KeyboardLocks.h"
@@ -94,7 +95,7 @@ QString ProgramFixture::StoredSetting(const QString &section, const QString &key
 }
 
 frmMain *ProgramFixture::StartMain(const QStringList &files) {
-    m_main = StartUp(files);
+    m_main = StartUp(files, InstallAllCommands);
     return m_main;
 }
 

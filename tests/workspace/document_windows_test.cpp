@@ -87,8 +87,8 @@ TEST_F(DocumentWindowsTest, FirstDocumentShowsTheDocumentCommands) {
         EXPECT_TRUE(menu->menuAction()->isVisible()) << menu->objectName().toStdString();
     for (int i = 1; i <= 33; ++i) EXPECT_TRUE(m->ToolButton(i)->isVisible()) << i;
     for (QAction *a : {m->mnuFileSave, m->mnuFileSaveAs, m->mnuFileClose, m->mnuFilePrint, m->mnuEditCopy,
-                       m->mnuEditCut, m->mnuEditPaste, m->mnuToolsSizeShift, m->mnuToolsNumberArrange,
-                       m->mnuSearchFind, m->mnuSearchReplace, m->mnuSearchNextFind})
+                       m->mnuEditCut, m->mnuEditPaste, m->Entry("mnuToolsSizeShift"), m->Entry("mnuToolsNumberArrange"),
+                       m->Entry("mnuSearchFind"), m->Entry("mnuSearchReplace"), m->Entry("mnuSearchNextFind")})
         EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
     // Undo waits for the first change; Redo never comes.
     EXPECT_FALSE(m->mnuEditUndo->isEnabled());

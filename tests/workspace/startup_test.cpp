@@ -90,8 +90,8 @@ TEST_F(StartupTest, MachineTypeShapesSetupFieldsAndProcessEntries) {
         WriteSettingsFile(c.ini);
         ResetMachineSettings();
         frmMain *m = StartMain();
-        for (QAction *a : {m->ProcessMT, m->ProcessMDrillSlant, m->ProcessMKeySlant, m->ProcessMTapSlant,
-                           m->ProcessMCircle, m->ProcessMPlanetTap})
+        for (QAction *a : {m->Entry("ProcessMT"), m->Entry("ProcessMDrillSlant"), m->Entry("ProcessMKeySlant"), m->Entry("ProcessMTapSlant"),
+                           m->Entry("ProcessMCircle"), m->Entry("ProcessMPlanetTap")})
             EXPECT_EQ(a->isVisible(), c.entriesVisible) << c.ini << a->objectName().toStdString();
         ASSERT_TRUE(g_frmProcessSetup);
         EXPECT_EQ(g_frmProcessSetup->LabelAppX->text(), QString::fromUtf8(c.labelAppX));

@@ -1,5 +1,5 @@
-// The turning commands of the main window's process menu: each is its
-// dialog set-up and its block.
+// The turning commands of the process menu: each is its dialog set-up and
+// its block.
 #include "drilling.h"
 #include "finishing.h"
 #include "generator_frame.h"
@@ -8,7 +8,7 @@
 #include "process_form_setup.h"
 #include "roughing.h"
 #include "threading.h"
-#include "workspace/frmMain.h"
+#include "process_commands.h"
 #include "workspace/runtime.h"
 
 namespace brennvik {
@@ -170,22 +170,22 @@ void Run(const ProcessFormSetup &setup, std::function<void()> build, std::functi
 
 }  // namespace
 
-void frmMain::ProcessRoughFace_Click() { Run(kRoughFace, BuildRoughFaceBlock); }
-void frmMain::ProcessRoughFaceOD_Click() { Run(kRoughFaceOD, BuildRoughFaceODBlock); }
-void frmMain::ProcessRoughOD_Click() { Run(kRoughOD, BuildRoughODBlock); }
-void frmMain::ProcessRoughID_Click() { Run(kRoughID, BuildRoughIDBlock, TakeRoughedBoreAsMaterialID); }
-void frmMain::ProcessFinishFace_Click() { Run(kFinishFace, BuildFinishFaceBlock); }
-void frmMain::ProcessFinishFaceOD_Click() { Run(kFinishFaceOD, BuildFinishFaceODBlock); }
-void frmMain::ProcessFinishOD_Click() { Run(kFinishOD, BuildFinishODBlock); }
-void frmMain::ProcessFinishID_Click() { Run(kFinishID, BuildFinishIDBlock); }
+void ProcessRoughFace_Click() { Run(kRoughFace, BuildRoughFaceBlock); }
+void ProcessRoughFaceOD_Click() { Run(kRoughFaceOD, BuildRoughFaceODBlock); }
+void ProcessRoughOD_Click() { Run(kRoughOD, BuildRoughODBlock); }
+void ProcessRoughID_Click() { Run(kRoughID, BuildRoughIDBlock, TakeRoughedBoreAsMaterialID); }
+void ProcessFinishFace_Click() { Run(kFinishFace, BuildFinishFaceBlock); }
+void ProcessFinishFaceOD_Click() { Run(kFinishFaceOD, BuildFinishFaceODBlock); }
+void ProcessFinishOD_Click() { Run(kFinishOD, BuildFinishODBlock); }
+void ProcessFinishID_Click() { Run(kFinishID, BuildFinishIDBlock); }
 
-void frmMain::ProcessThreadFace_Click() { Run(kThreadFace, BuildThreadFaceBlock); }
-void frmMain::ProcessThreadOD_Click() { Run(kThreadOD, BuildThreadODBlock); }
-void frmMain::ProcessThreadID_Click() { Run(kThreadID, BuildThreadIDBlock); }
-void frmMain::ProcessGrooveOD_Click() { Run(kGrooveOD, BuildGrooveODBlock); }
-void frmMain::ProcessGrooveID_Click() { Run(kGrooveID, BuildGrooveIDBlock); }
-void frmMain::ProcessGrooveFace_Click() { Run(kGrooveFace, BuildGrooveFaceBlock); }
-void frmMain::ProcessDrillHss_Click() { Run(kDrillHss, BuildDrillHssBlock, TakeDrilledDiameterAsMaterialID); }
-void frmMain::ProcessDrillU_Click() { Run(kDrillCarbide, BuildDrillCarbideBlock, TakeDrilledDiameterAsMaterialID); }
+void ProcessThreadFace_Click() { Run(kThreadFace, BuildThreadFaceBlock); }
+void ProcessThreadOD_Click() { Run(kThreadOD, BuildThreadODBlock); }
+void ProcessThreadID_Click() { Run(kThreadID, BuildThreadIDBlock); }
+void ProcessGrooveOD_Click() { Run(kGrooveOD, BuildGrooveODBlock); }
+void ProcessGrooveID_Click() { Run(kGrooveID, BuildGrooveIDBlock); }
+void ProcessGrooveFace_Click() { Run(kGrooveFace, BuildGrooveFaceBlock); }
+void ProcessDrillHss_Click() { Run(kDrillHss, BuildDrillHssBlock, TakeDrilledDiameterAsMaterialID); }
+void ProcessDrillU_Click() { Run(kDrillCarbide, BuildDrillCarbideBlock, TakeDrilledDiameterAsMaterialID); }
 
 }  // namespace brennvik

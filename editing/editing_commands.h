@@ -1,0 +1,20 @@
+#pragma once
+// The editing commands of the main window: find and replace, size shift,
+// renumbering and the automatic-numbering switch, with their menu entries.
+
+namespace brennvik {
+
+class frmMain;
+
+// Adds the editing entries to the Edit, Tools and View menus and the pane
+// focus hook that keeps the search dialogs in front.
+void InstallEditingCommands(frmMain &main);
+
+void mnuSearchFind_Click();
+void mnuSearchNextFind_Click();
+void mnuSearchReplace_Click();
+void mnuToolsAutoNo_Click();
+void mnuToolsNumberArrange_Click();
+void mnuToolsSizeShift_Click();
+
+}  // namespace brennvik
