@@ -161,8 +161,8 @@ void InstallRotaryCommands(frmMain &main) {
     for (const char *name : {"ProcessMCircleFace", "ProcessMCircleSide", "ProcessMPlanetTapFace", "ProcessMPlanetTapSide"})
         main.Entry(QString::fromLatin1(name))->setEnabled(false);
     main.AddSubmenu(process, "mnuSpindleTap", "主軸タップ",
-                    {{"SipndleTap1", "フローティング タップ", [] { SipndleTap_Click(1); }},
-                     {"SipndleTap2", "同期タップ（リジット）", [] { SipndleTap_Click(2); }}});
+                    {{"SipndleTap_1", "フローティング タップ", [] { SipndleTap_Click(1); }},
+                     {"SipndleTap_2", "同期タップ（リジット）", [] { SipndleTap_Click(2); }}});
     main.AddSubmenu(process, "ProcessMT", "ATC 準備指令",
                     {{"ProcessMT1", "Ｌ工具", ProcessMT1_Click}, {"ProcessMT3", "Ｍ工具", ProcessMT3_Click}});
 }

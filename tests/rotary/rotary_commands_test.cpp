@@ -14,7 +14,7 @@ namespace {
 using RotaryCommandsTest = TurningCommandsTest;
 
 const char *const kCommands[] = {"ProcessMDrillFace",  "ProcessMDrillSide",  "ProcessMTapFace", "ProcessMTapSide",
-                                 "ProcessMSouseiFace", "ProcessMSouseiSide", "SipndleTap1",     "SipndleTap2"};
+                                 "ProcessMSouseiFace", "ProcessMSouseiSide", "SipndleTap_1",     "SipndleTap_2"};
 
 // The three worked examples with the boxes that give them.
 const QString kFaceDrillGolden = Lines({"(-----< FACE DRILL D10 >-----)", "N000 G94 M110 T050505",
@@ -71,10 +71,10 @@ TEST_F(RotaryCommandsTest, EachCommandSetsUpTheDialog) {
         {"ProcessMSouseiFace", "M創成加工端面", 26, contourCaptions, hiding({"C", "D", "W", "L"}), {}, {}},
         {"ProcessMSouseiSide", "M創成加工側面", 27, contourCaptions, hiding({"C", "D", "W", "L"}), {}, {}},
         // The main-spindle tap keeps the tool-tip position on every machine.
-        {"SipndleTap1", "主軸フローティング タップ", 20, with(spindleTapCaptions, {{"LabelD", ""}, {"LabelD2", ""}}),
+        {"SipndleTap_1", "主軸フローティング タップ", 20, with(spindleTapCaptions, {{"LabelD", ""}, {"LabelD2", ""}}),
          {"D", "W", "L", "C", "StartX", "StartC", "EndX", "EndC", "LabelB", "LabelB2", "B"}, {"TipPostion"},
          {{"StartZ", "0"}}},
-        {"SipndleTap2", "主軸同期タップ", 20, with(spindleTapCaptions, {{"LabelD", "開始角度"}}),
+        {"SipndleTap_2", "主軸同期タップ", 20, with(spindleTapCaptions, {{"LabelD", "開始角度"}}),
          {"W", "L", "C", "StartX", "StartC", "EndX", "EndC", "LabelB", "LabelB2", "B"}, {"TipPostion"},
          {{"StartZ", "0"}}},
     };
@@ -99,7 +99,7 @@ TEST_F(RotaryCommandsTest, TooltipsAndNoBAxisOnMultus) {
         {"ProcessMTapFace", "F", pitches, false},
         {"ProcessMTapSide", "F", longPitches, false},
         {"ProcessMSouseiSide", "U", "", false},
-        {"SipndleTap2", "F", longPitches, true},
+        {"SipndleTap_2", "F", longPitches, true},
     };
     for (const auto &c : cases) {
         ASSERT_TRUE(RunCommand(c.command, [&c](frmProcess *f) {
@@ -131,7 +131,7 @@ TEST_F(RotaryCommandsTest, WorkedExamplesFromTheMenu) {
     ExpectBlockAtTheCaret("ProcessMTapFace", kFaceTapBoxes, kFaceTapGolden);
     m_pane->SetText("AAA\r\nBBB\r\nCCC\r\n");
     m_pane->Select(5, 5);
-    ExpectBlockAtTheCaret("SipndleTap2", kSpindleTapBoxes, kSpindleTapGolden);
+    ExpectBlockAtTheCaret("SipndleTap_2", kSpindleTapBoxes, kSpindleTapGolden);
 }
 
 TEST_F(RotaryCommandsTest, CancelAndCloseBoxChangeNothing) {
@@ -153,7 +153,7 @@ TEST_F(RotaryCommandsTest, ZeroToolDiameterIsErrorElevenAndInsertsNothing) {
 TEST_F(RotaryCommandsTest, NoDocumentIsErrorNinetyOne) {
     const char text[] = "ファイルが開いていないので挿入出来ません。新しく作成をする時は[新規]を押してください。";
     StartMain();
-    for (const char *command : {"ProcessMDrillFace", "SipndleTap1", "ProcessMT1"}) {
+    for (const char *command : {"ProcessMDrillFace", "SipndleTap_1", "ProcessMT1"}) {
         m_msgBoxes.clear();
         ScriptNextModal([](QWidget *w) { qobject_cast<frmProcess *>(w)->Command1->click(); });
         EXPECT_TRUE(m_main->RunCommand(QString::fromLatin1(command))) << command;
