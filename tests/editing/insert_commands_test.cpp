@@ -23,10 +23,6 @@ protected:
         EditingFixture::SetUp();
         SetClock([] { return QDateTime(QDate(2024, 3, 5), QTime(23, 59)); });
     }
-    void TearDown() override {
-        SetClock({});
-        EditingFixture::TearDown();
-    }
     void Run(const char *entry) { ASSERT_TRUE(m_main->RunCommand(QString::fromLatin1(entry))) << entry; }
 };
 
