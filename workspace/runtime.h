@@ -14,6 +14,7 @@ enum ErrorNumber : int {
     kErrOverflow = 6,
     kErrDivisionByZero = 11,
     kErrTypeMismatch = 13,
+    kErrFileAccess = 75,  // the file is there but cannot be read
     kErrPathNotFound = 76,
     kErrObjectNotSet = 91,
 };

@@ -3,6 +3,7 @@
 #include "app/install_commands.h"
 #include "editing/renumber_settings.h"
 #include "editing/search_state.h"
+#include "platform/Clock.h"
 #include "platform/KeyboardLocks.h"
 #include "platform/Modal.h"
 #include "platform/SettingsStore.h"
@@ -72,6 +73,7 @@ void ProgramFixture::TearDown() {
     if (m_main) CloseMain();
     DestroyDialogs();
     SetFileDialogResponder({});
+    SetClock({});
     SetModalDriver({});
     SetMsgBoxResponder({});
     SetSettingsFilePath(QString());
