@@ -26,8 +26,11 @@ public:
     double Number(const QString &box) const;
     void SetText(const QString &box, const QString &text) { m_texts[box] = text; }
     // A result box: FormatNcNumber of the value; a value that is no finite
-    // number ends the computation (overflow).
-    void SetResult(const QString &box, double value);
+    // number ends the computation (overflow). As with FormatNcNumber, a
+    // variable passed in is left holding the floored value, an expression
+    // is formatted as it is.
+    void SetResult(const QString &box, double &value);
+    void SetResult(const QString &box, const double &value);
 
     // Options and check boxes: ticked or selected.
     bool IsOn(const QString &control) const { return m_on.value(control, false); }

@@ -12,6 +12,7 @@
 #include "workspace/runtime.h"
 
 #include <QApplication>
+#include <cmath>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,6 +34,19 @@ TEST(CalcFrameTest, InsertLinesAreTheBoxTextsAsTheyStand) {
     EXPECT_EQ(CentreLine("1", "2", Plane::XY), " I1 J2\r\n");
     // Before any computation the boxes are empty.
     EXPECT_EQ(PointLine("", "", Plane::XZ), " X Z\r\n");
+}
+
+TEST(CalcFrameTest, ResultBoxesHoldFlooredNcWordsAndNeverNan) {
+    CalcForm form;
+    double kept = 12.3456;
+    form.SetResult("Text1", kept);
+    form.SetResult("Text2", -0.0004 + 0);
+    EXPECT_EQ(form.Text("Text1"), "12.345");
+    EXPECT_EQ(kept, 12.345);
+    EXPECT_EQ(form.Text("Text2"), "-0.001");
+    EXPECT_THROW(form.SetResult("Text3", std::nan("")), RuntimeError);
+    EXPECT_THROW(form.SetResult("Text3", 1e308 * 10), RuntimeError);
+    EXPECT_FALSE(form.Texts().contains("Text3"));
 }
 
 TEST(CalcFrameTest, PlaneCaptionsSwitchBothWaysAndLeaveOthers) {
@@ -156,6 +170,7 @@ public:
             layout->addWidget(w);
         SetEnterOrder({Text1, Text2, OptionXY});
         SetPlaneCaptions({Label3});
+        RecalcWhenPictureFocused();
     }
     QLineEdit *Text1, *Text2, *Text3;
     QLabel *Label3;
@@ -205,6 +220,9 @@ TEST_F(CalcWindowTest, LosingTheFocusRecomputesARepaintOnlyRedraws) {
     m_window->repaint();
     m_window->Picture1->repaint();
     EXPECT_EQ(m_window->computed, computed);
+    // The windows that ask for it recompute when their drawing gets the focus.
+    m_window->Picture1->setFocus();
+    EXPECT_EQ(m_window->computed, computed + 2);
 
     // Division by zero: the result keeps its text, the failure is printed.
     m_window->Text1->setText(QStringLiteral("0"));
