@@ -2,6 +2,7 @@
 
 #include "CalcPicture.h"
 #include "line_r_line.h"
+#include "platform/ControlNames.h"
 #include "workspace/frmMain.h"
 
 #include <QCheckBox>
@@ -151,8 +152,7 @@ frmLineRLine::frmLineRLine() : CalcWindow("frmLineRLine", QStringLiteral(" 2直�
     grid->addWidget(Command8, 5, 8);
     grid->addWidget(Command9, 6, 8);
 
-    Frame1 = new QGroupBox(QStringLiteral("円の位置"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1 = Named(new QGroupBox(QStringLiteral("円の位置"), this), "Frame1");
     auto *sectors = new QHBoxLayout(Frame1);
     QRadioButton **sectorOptions[] = {&Option1, &Option2, &Option3, &Option4};
     for (int i = 0; i < 4; ++i) {
@@ -162,8 +162,7 @@ frmLineRLine::frmLineRLine() : CalcWindow("frmLineRLine", QStringLiteral(" 2直�
     }
     Option1->setChecked(true);
 
-    Frame3 = new QGroupBox(QStringLiteral("ノーズの位置"), this);
-    Frame3->setObjectName(QStringLiteral("Frame3"));
+    Frame3 = Named(new QGroupBox(QStringLiteral("ノーズの位置"), this), "Frame3");
     Option5 = RecalcOption(Frame3, "Option5", QStringLiteral("外"));
     Option6 = RecalcOption(Frame3, "Option6", QStringLiteral("内"));
     Option5->setChecked(true);
@@ -171,8 +170,7 @@ frmLineRLine::frmLineRLine() : CalcWindow("frmLineRLine", QStringLiteral(" 2直�
     nose->addWidget(Option5);
     nose->addWidget(Option6);
 
-    Frame4 = new QGroupBox(QStringLiteral("補正位置"), this);
-    Frame4->setObjectName(QStringLiteral("Frame4"));
+    Frame4 = Named(new QGroupBox(QStringLiteral("補正位置"), this), "Frame4");
     auto *tips = new QGridLayout(Frame4);
     for (int i = 0; i < 8; ++i) {
         NosePN[size_t(i)] = RecalcOption(Frame4, QByteArray("NosePN_" + QByteArray::number(i)).constData(),
@@ -184,8 +182,7 @@ frmLineRLine::frmLineRLine() : CalcWindow("frmLineRLine", QStringLiteral(" 2直�
 
     Check1 = RecalcCheck(this, "Check1", QStringLiteral("円の基準表示"));
     Check1->setEnabled(false);
-    Check2 = new QCheckBox(QStringLiteral("手前に表示"), this);
-    Check2->setObjectName(QStringLiteral("Check2"));
+    Check2 = Named(new QCheckBox(QStringLiteral("手前に表示"), this), "Check2");
     Check2->setChecked(true);
     connect(Check2, &QCheckBox::clicked, this, &frmLineRLine::Check2_Click);
     Command2 = Button("Command2", QStringLiteral("キャンセル"), [this] { Command2_Click(); });
