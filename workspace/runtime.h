@@ -11,6 +11,7 @@ namespace brennvik {
 
 // Run-time error numbers that commands trap and report.
 enum ErrorNumber : int {
+    kErrInvalidCall = 5,
     kErrOverflow = 6,
     kErrDivisionByZero = 11,
     kErrTypeMismatch = 13,
