@@ -1,7 +1,7 @@
 #pragma once
-// The frame of every calculator window: a modeless window without an owner,
-// one instance per class, whose drawing area shows what the window's
-// compute procedure drew. A window is written on it in four steps:
+// The frame of the drawing calculators: a calculator window (CalculatorWindow.h)
+// whose drawing area shows what the window's compute procedure drew. A
+// window is written on it in four steps:
 //
 //   class frmExample : public CalcWindow {
 //   public:
@@ -22,17 +22,12 @@
 // into a form, runs it under the error trap and writes back the boxes, the
 // enabled states and the drawing.
 
-#include "calc_form.h"
-
-#include <QPointer>
-#include <QWidget>
+#include "CalculatorWindow.h"
 
 #include <functional>
 #include <initializer_list>
-#include <map>
 #include <vector>
 
-class QAbstractButton;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -44,7 +39,7 @@ namespace brennvik {
 
 class CalcPicture;
 
-class CalcWindow : public QWidget {
+class CalcWindow : public CalculatorWindow {
     Q_OBJECT
 public:
     // `areaTwips`: the inside of the drawing area.
@@ -62,10 +57,6 @@ public:
     // Reads the controls into a form, runs Compute under the error trap and
     // shows the results; false when the computation failed.
     bool Recalc();
-    // The state of every named box, option and check box.
-    CalcForm ReadForm() const;
-    // Writes back the texts and enabled states of a form.
-    void WriteForm(const CalcForm &form);
 
     // The plane switch: relabels the captions given to SetPlaneCaptions,
     // lets the window switch its own controls (PlaneChanged), recomputes and
@@ -77,9 +68,6 @@ public:
     void PrintWindow();
     // Keeps the window in front of all others, or gives it its normal place.
     void SetKeepInFront(bool inFront);
-    // Puts a line at the caret of the current document; with no document
-    // nothing happens and nothing is shown.
-    void Insert(const QString &line);
 
     Plane CurrentPlane() const;
 
@@ -88,56 +76,37 @@ protected:
     // The window's own switches of the plane change (disabling a frame).
     virtual void PlaneChanged(Plane) {}
 
-    // Controls of the frame's kinds, each with its object name.
+    // An input box leaving the focus; recomputes unless the window says otherwise.
+    virtual void InputLeft(QLineEdit *box, bool edited);
+
+    // Controls of the frame's kinds, each with its object name (the result
+    // boxes, labels and buttons are those of CalculatorWindow).
     // An input box: white, in the tab order, recomputes when it loses the focus.
     QLineEdit *InputBox(const char *name, const QString &toolTip = QString());
-    // A result box: locked, button-face coloured, not in the tab order.
-    QLineEdit *ResultBox(const char *name, const QString &toolTip = QString());
-    QLabel *Label(const char *name, const QString &caption);
     // Options and check boxes whose click recomputes.
     QRadioButton *RecalcOption(QWidget *parent, const char *name, const QString &caption);
     QCheckBox *RecalcCheck(QWidget *parent, const char *name, const QString &caption);
-    QPushButton *Button(const char *name, const QString &caption, std::function<void()> onClick);
     // The insert button of a point: " X" x " Z" z from two boxes, in the current plane.
     QPushButton *PointInsertButton(const char *name, QLineEdit *x, QLineEdit *z);
     QPushButton *CentreInsertButton(const char *name, QLineEdit *i, QLineEdit *k);
     // Frame2 "座標" with OptionXZ "Ｘ-Ｚ" (selected) and OptionXY "Ｘ－Ｙ".
     QGroupBox *PlaneFrame();
-    // Enter in each box of the list moves the focus to the control after it.
-    void SetEnterOrder(std::initializer_list<QWidget *> order);
     // Labels and buttons whose captions follow the plane.
     void SetPlaneCaptions(std::initializer_list<QWidget *> controls);
     // Recomputes when the drawing area gets the focus.
     void RecalcWhenPictureFocused();
 
+    // The mouse read-out at a point of the drawing's scale.
+    virtual void ShowReadout(QPointF position);
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
-    void ShowReadout(QPointF position);
-
     std::vector<QWidget *> m_planeCaptions;
-    std::map<QLineEdit *, QWidget *> m_enterOrder;
     QLineEdit *m_firstBox = nullptr;
-    // Set while the window is destroyed: the boxes' last focus loss computes nothing.
-    bool m_unloading = false;
 };
-
-// Shows a calculator's single instance modeless, creating it first; an open
-// window comes to the front with its boxes as they are.
-template <class Window>
-Window *ShowCalculator(QPointer<Window> &instance) {
-    if (!instance) instance = new Window;
-    instance->show();
-    instance->raise();
-    instance->activateWindow();
-    return instance;
-}
 
 // Where a window of outer size `window` stands `right` and `bottom` pixels
 // from the lower-right corner of `screen`, kept on the screen.
 QPoint LowerRightPlacement(const QRect &screen, const QSize &window, int right, int bottom);
-
-// Unloads every open calculator window (tests; the program's end).
-void UnloadCalculatorWindows();
 
 }  // namespace brennvik
