@@ -41,6 +41,10 @@ QString CentreLine(const QString &i, const QString &k, Plane plane) {
            QStringLiteral("\r\n");
 }
 
+QString WordPairLine(QChar first, const QString &firstValue, QChar second, const QString &secondValue) {
+    return first + firstValue + u' ' + second + secondValue + QStringLiteral("\r\n");
+}
+
 namespace {
 struct CaptionPair {
     const char *xz;

@@ -71,6 +71,9 @@ bool RunRecalc(const RecalcProcedure &recalc, CalcForm &form, Drawing &drawing);
 // (" J" in the X-Y plane).
 QString PointLine(const QString &x, const QString &z, Plane plane);
 QString CentreLine(const QString &i, const QString &k, Plane plane);
+// An insert line of two words that starts with its first address letter,
+// without a blank: "X" x " Z" z, CR LF.
+QString WordPairLine(QChar first, const QString &firstValue, QChar second, const QString &secondValue);
 
 // A caption of a label or insert button in the other plane: "Z" <-> "Y",
 // "K" <-> "J", "CZ" <-> "CY", "X Z 挿入" <-> "X Y 挿入", "I K 挿入" <->

@@ -1,5 +1,6 @@
 #include "calc_tangent_commands.h"
 
+#include "frmLine2Circle2.h"
 #include "frmLineRLine.h"
 #include "workspace/frmMain.h"
 
@@ -12,7 +13,7 @@ void InstallTangentCalculators(frmMain &main) {
     main.AddEntry(menu, "LineCirclePoint", "1点を通り直線に接する円");
     main.AddEntry(menu, "CirclePoint", "円に接する点");
     main.AddEntry(menu, "CircleCircle", "2円の交点");
-    main.AddEntry(menu, "Line2Circle2", "2直線と2円の接点");
+    main.AddEntry(menu, "Line2Circle2", "2直線と2円の接点", Line2Circle2_Click);
 }
 
 }  // namespace brennvik

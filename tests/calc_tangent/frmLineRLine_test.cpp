@@ -5,7 +5,7 @@
 #include "calc_tangent/frmLineRLine.h"
 #include "platform/RichTextPane.h"
 #include "qt_printing.h"
-#include "support/dialog_helpers.h"
+#include "support/calculator_helpers.h"
 #include "support/fixtures.h"
 #include "workspace/document_slots.h"
 #include "workspace/document_windows.h"
@@ -35,22 +35,7 @@ protected:
         m_pane->Select(5, 3);
     }
 
-    frmLineRLine *Open() {
-        m_main->Entry(QStringLiteral("LineCircleLine"))->trigger();
-        EXPECT_TRUE(g_frmLineRLine);
-        if (g_frmLineRLine) {
-            EXPECT_TRUE(ActivateWindow(g_frmLineRLine));
-        }
-        return g_frmLineRLine;
-    }
-
-    // Types a text into a box and presses Enter, as the user would.
-    static void TypeAndEnter(QLineEdit *box, const char *text) {
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, QString::fromUtf8(text));
-        QTest::keyClick(box, Qt::Key_Return);
-    }
+    frmLineRLine *Open() { return OpenFromEntry(m_main, "LineCircleLine", g_frmLineRLine); }
 
     // Fills the worked example: lines at 0 and 90 degrees, R 5, nose 0.8.
     static void FillExample(frmLineRLine *w) {
