@@ -1,13 +1,18 @@
 #include "CalculatorWindow.h"
 
 #include "platform/ControlNames.h"
+#include "platform/TextBoxes.h"
 #include "workspace/nc_text.h"
 #include "workspace/runtime.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
+#include <QBoxLayout>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,37 +22,51 @@ namespace brennvik {
 namespace {
 
 // A box's focus loss and Enter key. Enter is passed on to the box as any
-// other key. Detached when the window is destroyed, so that the focus loss
-// of a box being deleted runs nothing.
+// other key. Once the window is being destroyed (`alive` false), the focus
+// loss of a box being deleted runs nothing.
 class BoxEvents : public QObject {
 public:
-    BoxEvents(QLineEdit *box, CalculatorWindow *window, std::function<void(bool)> onLeave, std::function<void()> onEnter)
-        : QObject(box), m_box(box), m_window(window), m_onLeave(std::move(onLeave)), m_onEnter(std::move(onEnter)) {}
-
-    void Detach() {
-        m_onLeave = {};
-        m_onEnter = {};
-    }
-    CalculatorWindow *Window() const { return m_window; }
+    BoxEvents(QLineEdit *box, std::shared_ptr<const bool> alive, std::function<void(bool)> onLeave,
+              std::function<void()> onEnter)
+        : QObject(box),
+          m_box(box),
+          m_alive(std::move(alive)),
+          m_onLeave(std::move(onLeave)),
+          m_onEnter(std::move(onEnter)) {}
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override {
+        if (!*m_alive) return false;
         if (event->type() == QEvent::FocusOut) {
             const bool edited = m_box->isModified();
             m_box->setModified(false);
             if (m_onLeave) m_onLeave(edited);
         } else if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent *>(event)->key();
-            if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_onEnter) m_onEnter();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) m_onEnter();
         }
         return false;
     }
 
 private:
     QLineEdit *m_box;
-    CalculatorWindow *m_window;
+    std::shared_ptr<const bool> m_alive;
     std::function<void(bool)> m_onLeave;
     std::function<void()> m_onEnter;
+};
+
+class SelectOnFocus : public QObject {
+public:
+    explicit SelectOnFocus(QLineEdit *box) : QObject(box), m_box(box) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() == QEvent::FocusIn) SelectWholeText(m_box, static_cast<QFocusEvent *>(event)->reason());
+        return false;
+    }
+
+private:
+    QLineEdit *m_box;
 };
 
 }  // namespace
@@ -60,17 +79,15 @@ CalculatorWindow::CalculatorWindow(const char *name, const QString &caption) : Q
     setAttribute(Qt::WA_QuitOnClose, false);
 }
 
-CalculatorWindow::~CalculatorWindow() {
-    for (BoxEvents *events : findChildren<BoxEvents *>())
-        if (events->Window() == this) events->Detach();
-}
+CalculatorWindow::~CalculatorWindow() { *m_alive = false; }
 
 CalcForm CalculatorWindow::ReadForm() const {
     CalcForm form;
     for (QLineEdit *box : findChildren<QLineEdit *>())
         if (!box->objectName().isEmpty()) form.SetText(box->objectName(), box->text());
     for (QAbstractButton *button : findChildren<QAbstractButton *>())
-        if (button->isCheckable() && !button->objectName().isEmpty()) form.SetOn(button->objectName(), button->isChecked());
+        if (button->isCheckable() && !button->objectName().isEmpty())
+            form.SetOn(button->objectName(), button->isChecked());
     return form;
 }
 
@@ -96,7 +113,7 @@ QLineEdit *CalculatorWindow::EditBox(const char *name, LeaveHandler onLeave, con
     box->setToolTip(toolTip);
     std::function<void(bool)> leave;
     if (onLeave) leave = [box, onLeave = std::move(onLeave)](bool edited) { onLeave(box, edited); };
-    box->installEventFilter(new BoxEvents(box, this, std::move(leave), [this, box] {
+    box->installEventFilter(new BoxEvents(box, m_alive, std::move(leave), [this, box] {
         const auto handler = m_onEnter.find(box);
         if (handler != m_onEnter.end()) handler->second();
     }));
@@ -130,6 +147,50 @@ void CalculatorWindow::SetEnterOrder(std::initializer_list<QWidget *> order) {
             };
         previous = control;
     }
+}
+
+void CalculatorWindow::SelectWholeTextOnFocus(QLineEdit *box) { box->installEventFilter(new SelectOnFocus(box)); }
+
+bool CalculatorWindow::ApplyToBoxes(const std::function<void(CalcForm &)> &compute) {
+    CalcForm form = ReadForm();
+    try {
+        compute(form);
+    } catch (const RuntimeError &) {
+        return false;
+    }
+    WriteForm(form);
+    return true;
+}
+
+void CalculatorWindow::InsertAndClose(const std::function<QString()> &text) {
+    try {
+        Insert(text());
+    } catch (const RuntimeError &) {
+        // Nothing to insert.
+    }
+    close();
+}
+
+QGridLayout *CalculatorWindow::LabelledRows(std::initializer_list<std::pair<QLabel *, QLineEdit *>> rows) {
+    auto *grid = new QGridLayout;
+    int row = 0;
+    for (const auto &[label, box] : rows) {
+        grid->addWidget(label, row, 0);
+        grid->addWidget(box, row++, 1);
+    }
+    return grid;
+}
+
+QGroupBox *CalculatorWindow::ButtonFrame(const char *name, const QString &title,
+                                         std::initializer_list<QPushButton *> buttons, Qt::Orientation orientation) {
+    auto *frame = Named(new QGroupBox(title, this), name);
+    auto *layout =
+        new QBoxLayout(orientation == Qt::Horizontal ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom, frame);
+    for (QPushButton *button : buttons) {
+        button->setParent(frame);
+        layout->addWidget(button);
+    }
+    return frame;
 }
 
 void CalculatorWindow::OnEnter(QLineEdit *box, std::function<void()> onEnter) { m_onEnter[box] = std::move(onEnter); }

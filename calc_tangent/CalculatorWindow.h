@@ -14,7 +14,11 @@
 #include <functional>
 #include <initializer_list>
 #include <map>
+#include <memory>
+#include <utility>
 
+class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -36,6 +40,13 @@ public:
     // nothing happens and nothing is shown.
     void Insert(const QString &text);
 
+    // Runs a computation on the boxes' texts and shows its results; a
+    // computation that fails (RuntimeError) changes no box and gives false.
+    bool ApplyToBoxes(const std::function<void(CalcForm &)> &compute);
+    // Inserts the text a computation gives and closes the window; a
+    // computation that fails (RuntimeError) closes it without inserting.
+    void InsertAndClose(const std::function<QString()> &text);
+
 protected:
     // Called when a box loses the focus; `edited` tells whether the user
     // changed its text since it got the focus.
@@ -51,9 +62,18 @@ protected:
     void SetEnterOrder(std::initializer_list<QWidget *> order);
     // Gives a box of the list its own Enter handling instead of the order.
     void OnEnter(QLineEdit *box, std::function<void()> onEnter);
+    // A box that gets the focus has its whole text selected.
+    void SelectWholeTextOnFocus(QLineEdit *box);
+    // Labels with their boxes, one row each.
+    static QGridLayout *LabelledRows(std::initializer_list<std::pair<QLabel *, QLineEdit *>> rows);
+    // A titled frame holding buttons in a row or a column.
+    QGroupBox *ButtonFrame(const char *name, const QString &title, std::initializer_list<QPushButton *> buttons,
+                           Qt::Orientation orientation);
 
 private:
     std::map<QLineEdit *, std::function<void()>> m_onEnter;
+    // Cleared when the window is destroyed: its boxes' last events run nothing.
+    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };
 
 // Gives a box the look and behaviour of a result box (locked, button-face

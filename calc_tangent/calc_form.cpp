@@ -85,6 +85,8 @@ QString ReadoutText(double x, double y, Plane plane) {
     return u'X' + PrintedNumber(FlooredThousandths(fx)) + QStringLiteral(" Y") + PrintedNumber(FlooredThousandths(-fy));
 }
 
+QString ReadoutNumber(double v) { return PrintedNumber(FlooredThousandths(float(v))); }
+
 void DrawAngleLineOnly(Drawing &drawing, double a) {
     drawing.SetScale(DefaultView());
     drawing.Line({10000 * Cos(a), -10000 * Sin(a)}, {-10000 * Cos(a), 10000 * Sin(a)}, kConstruction);

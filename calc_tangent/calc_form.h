@@ -85,6 +85,9 @@ QString PlaneCaption(const QString &caption, Plane plane);
 // the vertical one; each number floored to three decimals, in single
 // precision, with a leading blank when not negative and a trailing blank.
 QString ReadoutText(double x, double y, Plane plane);
+// One number of a read-out as above: floored to thousandths in single
+// precision, a leading blank when not negative, a trailing blank.
+QString ReadoutNumber(double v);
 
 // A plane point (h, v) of the X-Z plane from the diameter X and Z, or of the
 // X-Y plane from X and Y; and where the drawing puts a plane point.

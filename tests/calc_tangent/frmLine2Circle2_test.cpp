@@ -3,12 +3,7 @@
 // tabbed through, and inserting into a document.
 #include "calc_tangent/CalcPicture.h"
 #include "calc_tangent/frmLine2Circle2.h"
-#include "platform/RichTextPane.h"
 #include "support/calculator_helpers.h"
-#include "support/fixtures.h"
-#include "workspace/document_slots.h"
-#include "workspace/document_windows.h"
-#include "workspace/frmMain.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,15 +16,8 @@
 namespace brennvik {
 namespace {
 
-class frmLine2Circle2Test : public ProgramFixture {
+class frmLine2Circle2Test : public CalculatorFixture {
 protected:
-    void SetUp() override {
-        ProgramFixture::SetUp();
-        StartMain();
-        NewDocumentWindow();
-        m_pane = ActivePaneOfCurrentDocument();
-    }
-
     frmLine2Circle2 *Open() { return OpenFromEntry(m_main, "Line2Circle2", g_frmLine2Circle2); }
 
     static QStringList Texts(frmLine2Circle2 *w) {
@@ -39,8 +27,6 @@ protected:
             texts << box->text();
         return texts;
     }
-
-    RichTextPane *m_pane = nullptr;
 };
 
 TEST_F(frmLine2Circle2Test, OpensHorizontalWithTheAcrossBoxOfPoint3Locked) {
@@ -65,8 +51,8 @@ TEST_F(frmLine2Circle2Test, OpensHorizontalWithTheAcrossBoxOfPoint3Locked) {
     EXPECT_EQ(w->Label21->text(), "※X軸位置は接点１・接点２．接点３のいずれかを入力してください。");
     EXPECT_TRUE(w->Text1->hasFocus());
     // Enter in Text6 still reaches the locked Text8; Text7 and Text8 lead back to Text1.
-    const std::pair<QLineEdit *, QLineEdit *> order[] = {{w->Text3, w->Text4}, {w->Text6, w->Text8},
-                                                         {w->Text8, w->Text1}, {w->Text7, w->Text1}};
+    const std::pair<QLineEdit *, QLineEdit *> order[] = {
+        {w->Text3, w->Text4}, {w->Text6, w->Text8}, {w->Text8, w->Text1}, {w->Text7, w->Text1}};
     for (const auto &[box, next] : order) {
         box->setFocus();
         QTest::keyClick(box, Qt::Key_Return);

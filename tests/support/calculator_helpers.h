@@ -2,7 +2,11 @@
 // Driving a calculator window as the user does: open it from its menu
 // entry, type into its boxes, tab through it.
 
+#include "platform/RichTextPane.h"
 #include "support/dialog_helpers.h"
+#include "support/fixtures.h"
+#include "workspace/document_slots.h"
+#include "workspace/document_windows.h"
 #include "workspace/frmMain.h"
 
 #include <QAction>
@@ -12,6 +16,19 @@
 #include <gtest/gtest.h>
 
 namespace brennvik {
+
+// The program with one new, empty document whose pane takes the inserts.
+class CalculatorFixture : public ProgramFixture {
+protected:
+    void SetUp() override {
+        ProgramFixture::SetUp();
+        StartMain();
+        NewDocumentWindow();
+        m_pane = ActivePaneOfCurrentDocument();
+    }
+
+    RichTextPane *m_pane = nullptr;
+};
 
 // Runs the menu entry `name` and makes the window it opened (its single
 // instance) the active one; nullptr and a test failure when none opened.
