@@ -22,6 +22,8 @@ namespace {
 
 // The inside of the drawing area; its fixed view is 500 wide.
 const QSizeF kAreaTwips(8835, 5535);
+// The width of the polar read-out.
+constexpr double kPolarReadoutTwips = 3600;
 
 // A control of the grid, by object name: a box, a label (with its caption)
 // or an insert button (with its caption).
@@ -43,9 +45,9 @@ const Cell kCells[] = {
     {"Label11", "◆", 2, 0}, {"Label10", "直線長さ L", 2, 1}, {"Text10", nullptr, 2, 2},
     {"Label12", "直線角度 A", 2, 6}, {"Text9", nullptr, 2, 7},
     {"Label21", "◆", 3, 0}, {"Label19", "Y軸中心線", 3, 1}, {"Label20", "基準角度 C", 3, 3}, {"Text11", nullptr, 3, 4},
-    {"Label22", "基準角度CのY軸モード中　ポイント1 X", 4, 1}, {"Text12", nullptr, 4, 2}, {"Label23", "Y", 4, 3},
-    {"Text13", nullptr, 4, 4}, {"Label24", "ポイント2 X", 4, 6}, {"Text14", nullptr, 4, 7}, {"Label25", "Y", 4, 8},
-    {"Text15", nullptr, 4, 9},
+    // The long caption of the turned points stands on a line of its own above their boxes.
+    {"Text12", nullptr, 5, 2}, {"Label23", "Y", 5, 3}, {"Text13", nullptr, 5, 4}, {"Label24", "ポイント2 X", 5, 6},
+    {"Text14", nullptr, 5, 7}, {"Label25", "Y", 5, 8}, {"Text15", nullptr, 5, 9},
 };
 
 // The colours of the "◆" marks: the items' colours in the drawing.
@@ -79,9 +81,7 @@ frmXY_XC::frmXY_XC() : CalcWindow("frmXY_XC", QStringLiteral("XY-XC座標変換"
         if (!cell.caption) control->setFixedWidth(TwipsToPixels(1095));
         grid->addWidget(control, cell.row, cell.column, cell.caption ? Qt::AlignRight : Qt::Alignment());
     }
-    auto *turned = findChild<QLabel *>(QStringLiteral("Label22"));
-    turned->setWordWrap(true);
-    turned->setMaximumWidth(TwipsToPixels(2000));
+    grid->addWidget(Label("Label22", QStringLiteral("基準角度CのY軸モード中　ポイント1 X")), 4, 0, 1, 5);
     for (const auto &[name, colour] : kMarkColours)
         findChild<QLabel *>(QString::fromLatin1(name))
             ->setStyleSheet(QStringLiteral("color: %1").arg(QString::fromLatin1(colour)));
@@ -105,7 +105,7 @@ frmXY_XC::frmXY_XC() : CalcWindow("frmXY_XC", QStringLiteral("XY-XC座標変換"
     Command13 = Button("Command13", QStringLiteral("X Y 挿入"), words(u'X', Text14, u'Y', Text15));
     const std::tuple<QPushButton *, int, int> buttons[] = {{Command1, 0, 5},  {Command5, 0, 10}, {Command3, 1, 5},
                                                            {Command4, 1, 10}, {Command7, 2, 5},  {Command6, 2, 10},
-                                                           {Command8, 3, 5},  {Command11, 4, 5}, {Command13, 4, 10}};
+                                                           {Command8, 3, 5},  {Command11, 5, 5}, {Command13, 5, 10}};
     for (const auto &[button, row, column] : buttons) grid->addWidget(button, row, column);
 
     Label5 = Label("Label5", QStringLiteral("※Y軸モード中の値は絶対値です。符号を考慮してプログラムして下さい。"));
@@ -128,7 +128,9 @@ frmXY_XC::frmXY_XC() : CalcWindow("frmXY_XC", QStringLiteral("XY-XC座標変換"
     Picture5->setAutoFillBackground(true);
     Picture5->setPalette(Picture3->palette());
     Picture5->setFont(Picture3->font());
-    Picture5->setGeometry(Picture3->geometry().translated(Picture3->width() + 6, 0));
+    // Wider than Picture3: a diameter and an angle up to 360.
+    Picture5->setGeometry(Picture3->x() + Picture3->width() + 6, Picture3->y(), TwipsToPixels(kPolarReadoutTwips),
+                          Picture3->height());
     Picture5->setAttribute(Qt::WA_TransparentForMouseEvents);
     Picture5->hide();
     Picture2 = AxisCaption(Picture1, "Picture2", QStringLiteral("Y"));
