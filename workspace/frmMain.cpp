@@ -191,6 +191,11 @@ QAction *frmMain::Entry(const QString &name) const {
 
 void frmMain::SetCommand(const QString &name, Command command) { m_commands[name] = std::move(command); }
 
+bool frmMain::HasCommand(const QString &name) const {
+    const auto it = m_commands.find(name);
+    return it != m_commands.end() && it->second;
+}
+
 bool frmMain::RunCommand(const QString &name) {
     const auto it = m_commands.find(name);
     if (it == m_commands.end() || !it->second) return false;

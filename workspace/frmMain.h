@@ -68,6 +68,7 @@ public:
     QAction *Entry(const QString &name) const;
     // Gives the entry `name` its command (an entry may get it after it was added).
     void SetCommand(const QString &name, Command command);
+    bool HasCommand(const QString &name) const;
     // Runs the command of the entry `name`, whatever the entry's state;
     // false when the entry has no command.
     bool RunCommand(const QString &name);
