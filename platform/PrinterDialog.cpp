@@ -3,8 +3,10 @@
 #include "Printer.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace brennvik {
 
@@ -20,6 +22,9 @@ bool RunDialog(QPrinter *printer) {
     // always the whole listing.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile);
     dialog.setWindowTitle(QStringLiteral("プリンターの設定"));
+    // Choosing prints nothing yet: the button only confirms the choice.
+    for (QDialogButtonBox *box : dialog.findChildren<QDialogButtonBox *>())
+        if (QPushButton *ok = box->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
     return dialog.exec() == QDialog::Accepted;
 }
 }  // namespace

@@ -84,6 +84,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent) {
     buttons->addWidget(cmdSysInfo);
     buttons->addWidget(cmdOK);
     grid->addLayout(buttons, 6, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
     setMinimumWidth(420);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);

@@ -65,7 +65,9 @@ void PrintActiveDocument() {
                       [&printer](const QString &t) { return printer.TextWidth(t); });
     QString error;
     if (!printer.StartDoc(&error)) {
-        MsgBox(QStringLiteral("プリンターを開始できません。\r\n") + error, vbOKOnly | vbExclamation, kTitle);
+        MsgBox(QStringLiteral("プリンターを開始できません。\r\n") + error +
+                   QStringLiteral("\r\n[プリンターの設定] でプリンターか PDF ファイルを選んでください。"),
+               vbOKOnly | vbExclamation, kTitle);
         return;
     }
     for (const ListingPage &page : pages) {
