@@ -3,7 +3,7 @@
 // focus has its whole text selected, and Enter runs the box's own step
 // (usually moving on to the next box).
 
-#include "platform/NamedWidget.h"
+#include "platform/ControlNames.h"
 
 #include <QString>
 #include <functional>

@@ -1,13 +1,16 @@
 #include "editing_commands.h"
 
 #include "character_colours.h"
+#include "code_menus.h"
 #include "document_compare.h"
 #include "document_search.h"
 #include "frmFind.h"
 #include "frmNumberArrange.h"
 #include "frmReplace.h"
 #include "frmSizeShift.h"
+#include "insert_commands.h"
 #include "search_state.h"
+#include "turret_view.h"
 #include "platform/RichTextPane.h"
 #include "workspace/external_tools.h"
 #include "workspace/frmMain.h"
@@ -95,7 +98,11 @@ void InstallEditingCommands(frmMain &main) {
         ->setEnabled(false);
     main.AddEntry(tools, "mnuToolCompe", "ファイルの比較", mnuToolCompe_Click);
 
-    main.AddEntry(main.mnuView, "mnuAbView", "AB表示", {}, QKeySequence(), main.Entry(QStringLiteral("mnuViewBar2")));
+    main.AddEntry(main.mnuView, "mnuAbView", "AB表示", mnuAbView_Click, QKeySequence(),
+                  main.Entry(QStringLiteral("mnuViewBar2")));
+
+    InstallInsertCommands(main);
+    InstallCodeMenus(main);
 
     QAction *variableHelp = main.VariableHelp;
     main.AddEntry(main.mnuHelp, "GcodeHelp", "G コード", GcodeHelp_Click, QKeySequence(), variableHelp);

@@ -1,6 +1,6 @@
 #include "form_widgets.h"
 
-#include "platform/NamedWidget.h"
+#include "platform/ControlNames.h"
 
 #include <QCheckBox>
 #include <QBoxLayout>

@@ -2,8 +2,8 @@
 
 #include "frmMain.h"
 #include "nc_text.h"
+#include "platform/ControlNames.h"
 #include "platform/FontDialog.h"
-#include "platform/NamedWidget.h"
 #include "platform/PrinterDialog.h"
 #include "runtime.h"
 #include "workspace_state.h"

@@ -2,10 +2,10 @@
 
 #include "app_version.h"
 #include "frmMain.h"
+#include "platform/ControlNames.h"
 #include "platform/ExternalPrograms.h"
 #include "platform/Modal.h"
 #include "platform/MsgBox.h"
-#include "platform/NamedWidget.h"
 #include "toolbar_icons.h"
 #include "workspace_state.h"
 

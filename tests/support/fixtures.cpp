@@ -1,14 +1,17 @@
 #include "fixtures.h"
 
 #include "app/install_commands.h"
+#include "calc_tangent/CalcWindow.h"
 #include "editing/renumber_settings.h"
 #include "editing/search_state.h"
+#include "platform/Clock.h"
 #include "platform/FontDialog.h"
 #include "platform/KeyboardLocks.h"
 #include "platform/Modal.h"
 #include "platform/Printer.h"
 #include "platform/PrinterDialog.h"
 #include "platform/SettingsStore.h"
+#include "platform/WindowPrinter.h"
 #include "process/block_steps.h"
 #include "process/cutting_conditions.h"
 #include "process/dialog_errors.h"
@@ -81,6 +84,7 @@ void DestroyDialogs() {
     g_frmUGC = nullptr;
     delete g_PrintSetting;
     delete g_frmAbout;
+    UnloadCalculatorWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 }  // namespace
@@ -91,6 +95,8 @@ void ProgramFixture::TearDown() {
     SetFileDialogResponder({});
     SetFontDialogResponder({});
     SetPrinterSetupResponder({});
+    SetClock({});
+    SetPrinterFactory({});
     SetModalDriver({});
     SetMsgBoxResponder({});
     SetSettingsFilePath(QString());
