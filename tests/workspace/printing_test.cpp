@@ -152,6 +152,17 @@ TEST_F(PrintSettingTest, OkTakesWholeMillimetresAndTheColumnsAndTheyAreStoredAtE
     EXPECT_EQ(StoredSetting("Settings", "PrintLineNo"), "2");
 }
 
+TEST_F(PrintSettingTest, AMarginBeyondAnyNumberIsReportedAndTheWindowStays) {
+    StartMain();
+    PrintSetting *w = Open();
+    SetBoxText(w, "Text1", "1e20");
+    ClickControl(w, "Command3");
+    ASSERT_EQ(m_msgBoxes.size(), 1u);
+    EXPECT_EQ(m_msgBoxes[0].title, "エラー 6");
+    EXPECT_EQ(g_LeftMerge, 10);
+    EXPECT_TRUE(g_PrintSetting && g_PrintSetting->isVisible());
+}
+
 TEST_F(PrintSettingTest, CancelKeepsMarginsAndColumns) {
     StartMain();
     PrintSetting *w = Open();
