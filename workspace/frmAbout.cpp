@@ -68,8 +68,6 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent) {
     lblDisclaimer->setWordWrap(true);
     cmdOK = Named(new QPushButton(QStringLiteral("OK"), this), "cmdOK");
     cmdOK->setDefault(true);
-    cmdSysInfo = Named(new QPushButton(QStringLiteral("システム情報(&S)..."), this), "cmdSysInfo");
-    cmdSysInfo->setAutoDefault(false);
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(picIcon, 0, 0, 3, 1, Qt::AlignTop);
@@ -81,26 +79,21 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent) {
     grid->addWidget(lblDisclaimer, 5, 0, 1, 2);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdSysInfo);
     buttons->addWidget(cmdOK);
     grid->addLayout(buttons, 6, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     setMinimumWidth(420);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
     Form_Load();
 }
 
 void frmAbout::Form_Load() {
     lblVersion->setText(VersionText(kVersionMajor, kVersionMinor, kVersionRevision));
     lblTitle->setText(ApplicationTitle());
-    cmdSysInfo->setVisible(!SystemInformationProgram().isEmpty());
 }
 
 void frmAbout::cmdOK_Click() { close(); }
-
-void frmAbout::cmdSysInfo_Click() { StartSysInfo(); }
 
 void mnuHelpAbout_Click() {
     if (!g_frmAbout) g_frmAbout = new frmAbout(g_frmMain);

@@ -24,12 +24,9 @@ public:
     QFrame *Line1_0 = nullptr;
     QFrame *Line1_1 = nullptr;
     QPushButton *cmdOK = nullptr;
-    // Shown only where this platform has a system-information program.
-    QPushButton *cmdSysInfo = nullptr;
 
     void Form_Load();
     void cmdOK_Click();
-    void cmdSysInfo_Click();
 };
 
 extern QPointer<frmAbout> g_frmAbout;
@@ -39,7 +36,8 @@ QString VersionText(int major, int minor, int revision);
 
 // The system-information program of this platform; empty when it has none.
 QString SystemInformationProgram();
-// Starts that program, or says that there is none.
+// Starts that program, or says that there is none. The box offers it, but
+// no control of the box calls it.
 void StartSysInfo();
 
 // Help > バージョン情報: shows the box modally above the main window.
