@@ -2,6 +2,7 @@
 
 #include "AnsiCodec.h"
 #include "Colors.h"
+#include "KeyboardLocks.h"
 
 #include <QKeyEvent>
 #include <QMimeData>
@@ -156,6 +157,15 @@ void RichTextPane::SetSelBold(bool bold) {
     if (!c.hasSelection()) mergeCurrentCharFormat(f);
 }
 
+void RichTextPane::AsOneEdit(const std::function<void()> &edit) {
+    QTextCursor block(document());
+    block.beginEditBlock();
+    edit();
+    block.endEditBlock();
+}
+
+void RichTextPane::FollowInsertKeyState() { setOverwriteMode(KeyLockState(VK_INSERT)); }
+
 bool RichTextPane::CanUndo() const { return document()->isUndoAvailable(); }
 
 void RichTextPane::SetHideSelection(bool hide) {
@@ -178,6 +188,15 @@ void RichTextPane::keyPressEvent(QKeyEvent *event) {
         event->accept();
         return;
     }
+    if (event->key() == Qt::Key_Insert && event->modifiers() == Qt::NoModifier) {
+        keybd_event(VK_INSERT, KEYEVENTF_KEYDOWN);
+        keybd_event(VK_INSERT, KEYEVENTF_KEYUP);
+        FollowInsertKeyState();
+        event->accept();
+        return;
+    }
+    // The state may have been switched from the status bar meanwhile.
+    FollowInsertKeyState();
     const QString t = event->text();
     if (t.size() == 1 && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         const QChar ch = t[0];
@@ -187,6 +206,7 @@ void RichTextPane::keyPressEvent(QKeyEvent *event) {
 }
 
 void RichTextPane::focusInEvent(QFocusEvent *event) {
+    FollowInsertKeyState();
     QPlainTextEdit::focusInEvent(event);
     emit GotFocus();
 }
