@@ -133,6 +133,8 @@ TEST_F(TurningCommandsTest, PresetsFollowTheMaterial) {
         {"no material entered", false, 0, "", "", "", "0", "0"},
         {"solid blank", true, 0, "60", "60", "1", "0", "0"},
         {"bored blank", true, 20, "60", "60", "1", "17", "20"},
+        // A single of 1E7 or more was pre-filled as "1.677722E+07".
+        {"large bore", true, 16777216, "60", "60", "1", "16777213", "16777216"},
     };
     StartWithDocument();
     for (const auto &c : cases) {
