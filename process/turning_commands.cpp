@@ -173,7 +173,7 @@ void Run(const ProcessFormSetup &setup, std::function<void()> build, std::functi
 void ProcessRoughFace_Click() { Run(kRoughFace, BuildRoughFaceBlock); }
 void ProcessRoughFaceOD_Click() { Run(kRoughFaceOD, BuildRoughFaceODBlock); }
 void ProcessRoughOD_Click() { Run(kRoughOD, BuildRoughODBlock); }
-void ProcessRoughID_Click() { Run(kRoughID, BuildRoughIDBlock, TakeRoughedBoreAsMaterialID); }
+void ProcessRoughID_Click() { Run(kRoughID, BuildRoughIDBlock, TakeWrittenBoreAsMaterialID); }
 void ProcessFinishFace_Click() { Run(kFinishFace, BuildFinishFaceBlock); }
 void ProcessFinishFaceOD_Click() { Run(kFinishFaceOD, BuildFinishFaceODBlock); }
 void ProcessFinishOD_Click() { Run(kFinishOD, BuildFinishODBlock); }
@@ -185,7 +185,7 @@ void ProcessThreadID_Click() { Run(kThreadID, BuildThreadIDBlock); }
 void ProcessGrooveOD_Click() { Run(kGrooveOD, BuildGrooveODBlock); }
 void ProcessGrooveID_Click() { Run(kGrooveID, BuildGrooveIDBlock); }
 void ProcessGrooveFace_Click() { Run(kGrooveFace, BuildGrooveFaceBlock); }
-void ProcessDrillHss_Click() { Run(kDrillHss, BuildDrillHssBlock, TakeDrilledDiameterAsMaterialID); }
-void ProcessDrillU_Click() { Run(kDrillCarbide, BuildDrillCarbideBlock, TakeDrilledDiameterAsMaterialID); }
+void ProcessDrillHss_Click() { Run(kDrillHss, BuildDrillHssBlock, TakeWrittenBoreAsMaterialID); }
+void ProcessDrillU_Click() { Run(kDrillCarbide, BuildDrillCarbideBlock, TakeWrittenBoreAsMaterialID); }
 
 }  // namespace brennvik

@@ -295,6 +295,8 @@ TEST_F(TurningCommandsTest, BoreRoughingTakesTheBoreOnlyOnceTheBlockIsIn) {
         "ProcessRoughID",
         {{"cancelled", atBore20([](frmProcess *f) { f->Command2->click(); }), 20, false},
          {"division by zero", atBore20(Confirm({{"V", "100"}, {"StartX", "-6"}})), 20, false},
+         // The bore is the start X the block wrote; it used to be floored a second time (16.001).
+         {"inserted, 16.0025", atBore20(Confirm({{"V", "100"}, {"StartX", "16.0025"}})), 16.002f, true},
          {"inserted", atBore20(Confirm({{"V", "100"}, {"StartX", "30.0004"}})), 30, true}},
         "ID.ROUGH", "30");
 }
