@@ -120,8 +120,9 @@ bool frmNumberArrange::MCheck(const QString &code) const {
 }
 
 bool frmNumberArrange::ReadOptions(RenumberOptions *o) {
-    double digits = 0, start = 0, step = 0;
-    if (!ReadWholeNumber(DigitNo, 1, 9, &digits)) {
+    int digits = 0;
+    double start = 0, step = 0;
+    if (!DigitCountFromText(DigitNo->text(), &digits)) {
         MsgBox(QStringLiteral("番号の桁数は 1 から 9 までの整数を入力してください。"), vbOKOnly | vbExclamation, kTitle);
         return false;
     }
@@ -131,7 +132,7 @@ bool frmNumberArrange::ReadOptions(RenumberOptions *o) {
                vbOKOnly | vbExclamation, kTitle);
         return false;
     }
-    o->digits = int(digits);
+    o->digits = digits;
     o->start = qint64(start);
     o->step = qint64(step);
     o->stopAtEnd = StopM02->isChecked();
