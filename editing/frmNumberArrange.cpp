@@ -5,6 +5,7 @@
 #include "renumber.h"
 #include "renumber_settings.h"
 #include "search_state.h"
+#include "platform/DialogWindows.h"
 #include "platform/MsgBox.h"
 #include "platform/RichTextPane.h"
 #include "workspace/frmMain.h"
@@ -96,6 +97,7 @@ frmNumberArrange::frmNumberArrange(QWidget *parent) : QDialog(parent) {
     SetBoxBehaviour(StartNo, [this] { AddNo->setFocus(); });
     SetBoxBehaviour(AddNo, [this] { Command1->setFocus(); });
     Form_Load();
+    KeepDesignSize(this);
 }
 
 void frmNumberArrange::Form_Load() {

@@ -3,11 +3,14 @@
 #include "cutting_conditions.h"
 #include "dialog_errors.h"
 #include "form_widgets.h"
+#include "platform/DialogWindows.h"
 #include "platform/TextBoxes.h"
 #include "platform/Modal.h"
 #include "process_state.h"
 #include "process_words.h"
+#include "workspace/frmMain.h"
 #include "workspace/runtime.h"
+#include "workspace/workspace_state.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -30,6 +33,10 @@ namespace {
 constexpr int kEnter = 13;
 
 }  // namespace
+
+frmProcess::~frmProcess() {
+    if (g_frmProcess == this) g_frmProcess = nullptr;
+}
 
 frmProcess::frmProcess(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmProcess"));
@@ -146,6 +153,7 @@ frmProcess::frmProcess(QWidget *parent) : QDialog(parent) {
 
     connect(Command1, &QPushButton::clicked, this, &frmProcess::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmProcess::Command2_Click);
+    KeepDesignSize(this);
 }
 
 bool frmProcess::eventFilter(QObject *watched, QEvent *event) {
@@ -220,7 +228,7 @@ void frmProcess::reject() { Command2_Click(); }
 void frmProcess::Unload() { UnloadForm(this, g_frmProcess); }
 
 frmProcess *EnsureProcessForm() {
-    if (!g_frmProcess) g_frmProcess = new frmProcess;
+    if (!g_frmProcess) g_frmProcess = new frmProcess(g_frmMain);
     return g_frmProcess;
 }
 

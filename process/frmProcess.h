@@ -19,6 +19,8 @@ class frmProcess : public QDialog {
     Q_OBJECT
 public:
     explicit frmProcess(QWidget *parent = nullptr);
+    // Deleted with its owner, the window is no longer the loaded instance.
+    ~frmProcess() override;
 
     void Command1_Click();  // "実　行"
     void Command2_Click();  // "キャンセル"
