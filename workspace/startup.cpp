@@ -38,7 +38,10 @@ frmMain *StartUp(const QStringList &commandLineFiles, const CommandInstaller &in
     window->show();
     // The Caps Lock panel tells the state.
     window->UpdateStatusPanels();
-    if (!window->StatusPanel(3)->property("keyOn").toBool()) PressKey(VK_CAPITAL);
+    if (!window->StatusPanel(3)->property("keyOn").toBool()) {
+        PressKey(VK_CAPITAL);
+        window->UpdateStatusPanels();
+    }
     return window;
 }
 

@@ -183,6 +183,34 @@ TEST_F(PlatformBehaviourTest, DialogsOpenOverTheMainWindowAtTheirDesignSize) {
                                  "frmNumberArrange"}));
 }
 
+// The program switched the system's Caps Lock on; its CAPS now lives in the
+// program and only the document panes follow it.
+TEST_F(PlatformBehaviourTest, CapsLockOfTheProgramTypesCapitalsIntoThePanes) {
+    RichTextPane *pane = StartWithDocument(QString());
+    EXPECT_TRUE(m_main->StatusPanel(3)->property("keyOn").toBool()) << "on at start";
+    QTest::keyClicks(pane, QStringLiteral("g50 s1000"));
+    EXPECT_EQ(pane->Text(), "G50 S1000");
+
+    // The automatic numbering sees the capital the user gets.
+    pane->SetText(QString());
+    ASSERT_TRUE(m_main->RunCommand(QStringLiteral("mnuToolsAutoNo")));
+    QTest::keyClicks(pane, QStringLiteral("g0"));
+    EXPECT_EQ(pane->Text(), "N000 G0");
+    ASSERT_TRUE(m_main->RunCommand(QStringLiteral("mnuToolsAutoNo")));
+
+    // A box of a dialog keeps what is typed.
+    ASSERT_TRUE(m_main->RunCommand(QStringLiteral("mnuSearchFind")));
+    QTest::keyClicks(g_frmFind->txtFind, QStringLiteral("g01"));
+    EXPECT_EQ(g_frmFind->txtFind->text(), "g01");
+
+    // A click on the CAPS panel switches it off.
+    QTest::mouseClick(m_main->StatusPanel(3), Qt::LeftButton);
+    EXPECT_FALSE(m_main->StatusPanel(3)->property("keyOn").toBool());
+    pane->SetText(QString());
+    QTest::keyClicks(pane, QStringLiteral("g50"));
+    EXPECT_EQ(pane->Text(), "g50");
+}
+
 TEST_F(PlatformBehaviourTest, WindowsShowTheProgramsOwnIcon) {
     StartWithDocument(QString());
     const QImage own = ProgramIcon().pixmap(32).toImage();
