@@ -42,6 +42,7 @@ frmProcess::frmProcess(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmProcess"));
     setWindowTitle(QStringLiteral("工程データ"));
     auto *grid = new QGridLayout;
+    m_grid = grid;
 
     struct Field {
         QLabel *&name;
@@ -182,6 +183,21 @@ bool frmProcess::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void frmProcess::TextBox_GotFocus(QLineEdit *box, Qt::FocusReason reason) { SelectWholeText(box, reason); }
+
+void frmProcess::PlaceLabelBefore(QLabel *label, QLabel *anchor) {
+    const int index = m_grid->indexOf(anchor);
+    if (index < 0) return;
+    int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+    m_grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+    m_grid->removeWidget(label);
+    m_grid->removeWidget(anchor);
+    auto *caption = new QHBoxLayout;
+    caption->setSpacing(0);
+    caption->addWidget(label);
+    caption->addWidget(anchor);
+    caption->addStretch();
+    m_grid->addLayout(caption, row, column, rowSpan, columnSpan);
+}
 
 void frmProcess::ToolNumber_KeyPress(int keyAscii) {
     if (keyAscii == kEnter) V->setFocus();

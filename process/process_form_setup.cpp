@@ -30,10 +30,11 @@ void ApplyProcessFormSetup(frmProcess &form, const ProcessFormSetup &setup) {
     for (const ProcessFormControl &control : setup.shown) control.In(form)->setVisible(true);
 }
 
-void AskProcessParameters(const ProcessFormSetup &setup) {
+void AskProcessParameters(const ProcessFormSetup &setup, const std::function<void(frmProcess &)> &arrange) {
     frmProcess *form = EnsureProcessForm();
     try {
         ApplyProcessFormSetup(*form, setup);
+        if (arrange) arrange(*form);
         PrefillProcessDialog(setup.conditionRow);
         for (const BoxPreset &preset : setup.presets) (form->*preset.box)->setText(preset.text());
         ConfigureProcessFormForMachine();

@@ -75,6 +75,7 @@ void ApplyProcessFormSetup(frmProcess &form, const ProcessFormSetup &setup);
 // presets, adapts it to the machine type and shows it modally. An error
 // before the showing (a condition row that cannot be read) unloads the
 // half-prepared dialog, so the next command finds it as designed.
-void AskProcessParameters(const ProcessFormSetup &setup);
+// `arrange`, when given, rearranges the dialog's controls after the set-up.
+void AskProcessParameters(const ProcessFormSetup &setup, const std::function<void(frmProcess &)> &arrange = {});
 
 }  // namespace brennvik

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMap>
 #include <QMenu>
@@ -299,6 +300,31 @@ TEST_F(TurningCommandsTest, BoreRoughingTakesTheBoreOnlyOnceTheBlockIsIn) {
          {"inserted, 16.0025", atBore20(Confirm({{"V", "100"}, {"StartX", "16.0025"}})), 16.002f, true},
          {"inserted", atBore20(Confirm({{"V", "100"}, {"StartX", "30.0004"}})), 30, true}},
         "ID.ROUGH", "30");
+}
+
+// "端面の" stood alone five rows below the feed box it qualifies.
+TEST_F(TurningCommandsTest, FaceCaptionReadsBeforeTheFeedCaption) {
+    StartWithDocument();
+    struct Placement {
+        QRect face, feed;
+    };
+    auto placementIn = [this](const char *command) {
+        Placement p;
+        RunCommand(command, [&p](frmProcess *f) {
+            f->layout()->activate();
+            p.face = f->LabelC->geometry();
+            p.feed = f->LabelF->geometry();
+            f->Command2->click();
+        });
+        return p;
+    };
+    const Placement faceOD = placementIn("ProcessFinishFaceOD");
+    EXPECT_EQ(faceOD.face.center().y(), faceOD.feed.center().y());
+    EXPECT_EQ(faceOD.face.right() + 1, faceOD.feed.left());
+    // The next command finds the chamfer caption in its own row again.
+    const Placement roughOD = placementIn("ProcessRoughOD");
+    EXPECT_GT(roughOD.face.top(), roughOD.feed.bottom());
+    EXPECT_EQ(roughOD.face.left(), roughOD.feed.left());
 }
 
 // A command whose condition row could not be read used to leave the dialog
