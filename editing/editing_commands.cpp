@@ -1,11 +1,14 @@
 #include "editing_commands.h"
 
+#include "code_menus.h"
 #include "document_search.h"
 #include "frmFind.h"
 #include "frmNumberArrange.h"
 #include "frmReplace.h"
 #include "frmSizeShift.h"
+#include "insert_commands.h"
 #include "search_state.h"
+#include "turret_view.h"
 #include "platform/RichTextPane.h"
 #include "workspace/frmMain.h"
 #include "workspace/workspace_state.h"
@@ -85,7 +88,11 @@ void InstallEditingCommands(frmMain &main) {
         ->setEnabled(false);
     main.AddEntry(tools, "mnuToolCompe", "ファイルの比較");
 
-    main.AddEntry(main.mnuView, "mnuAbView", "AB表示", {}, QKeySequence(), main.Entry(QStringLiteral("mnuViewBar2")));
+    main.AddEntry(main.mnuView, "mnuAbView", "AB表示", mnuAbView_Click, QKeySequence(),
+                  main.Entry(QStringLiteral("mnuViewBar2")));
+
+    InstallInsertCommands(main);
+    InstallCodeMenus(main);
 
     g_MainWindowHooks.paneFocused = BringSearchDialogsToFront;
 }

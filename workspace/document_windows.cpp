@@ -55,6 +55,11 @@ frmDocument *ActiveDocumentWindow() {
     return doc && OpenDocumentWindows().contains(doc) ? doc : nullptr;
 }
 
+RichTextPane *FocusedPaneOfActiveDocument() {
+    frmDocument *doc = ActiveDocumentWindow();
+    return doc ? doc->ActivePane() : nullptr;
+}
+
 QList<QRect> TileRects(int count, QSize area, bool horizontal) {
     QList<QRect> rects;
     if (count <= 0) return rects;

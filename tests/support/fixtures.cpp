@@ -1,11 +1,14 @@
 #include "fixtures.h"
 
 #include "app/install_commands.h"
+#include "calc_tangent/CalcWindow.h"
 #include "editing/renumber_settings.h"
 #include "editing/search_state.h"
+#include "platform/Clock.h"
 #include "platform/KeyboardLocks.h"
 #include "platform/Modal.h"
 #include "platform/SettingsStore.h"
+#include "platform/WindowPrinter.h"
 #include "process/block_steps.h"
 #include "process/cutting_conditions.h"
 #include "process/dialog_errors.h"
@@ -64,6 +67,7 @@ void DestroyDialogs() {
     g_frmProcessSetup = nullptr;
     delete g_frmUGC;
     g_frmUGC = nullptr;
+    UnloadCalculatorWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 }  // namespace
@@ -72,6 +76,8 @@ void ProgramFixture::TearDown() {
     if (m_main) CloseMain();
     DestroyDialogs();
     SetFileDialogResponder({});
+    SetClock({});
+    SetPrinterFactory({});
     SetModalDriver({});
     SetMsgBoxResponder({});
     SetSettingsFilePath(QString());
