@@ -74,7 +74,8 @@ public:
 
 signals:
     // A printable or control character typed by the user, before the pane
-    // inserts it: its code in the ANSI code page.
+    // inserts it: its code in the ANSI code page. While the program's Caps
+    // Lock is on, a letter is typed as a capital (small with Shift).
     void KeyPress(int keyCode);
     // The text changed (a change of colour or weight alone is none).
     void Change();

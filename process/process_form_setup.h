@@ -101,7 +101,9 @@ enum class MachineFields { ByMachineType, AsSetUp };
 // presets, adapts it to the machine type (unless told not to) and shows it
 // modally. An error before the showing (a condition row that cannot be
 // read) unloads the half-prepared dialog, so the next command finds it as
-// designed.
-void AskProcessParameters(const ProcessFormSetup &setup, MachineFields fields = MachineFields::ByMachineType);
+// designed. `arrange`, when given, rearranges the dialog's controls after
+// the set-up.
+void AskProcessParameters(const ProcessFormSetup &setup, MachineFields fields = MachineFields::ByMachineType,
+                          const std::function<void(frmProcess &)> &arrange = {});
 
 }  // namespace brennvik

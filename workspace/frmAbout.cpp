@@ -6,7 +6,7 @@
 #include "platform/ExternalPrograms.h"
 #include "platform/Modal.h"
 #include "platform/MsgBox.h"
-#include "toolbar_icons.h"
+#include "program_icon.h"
 #include "workspace_state.h"
 
 #include <QFrame>

@@ -57,6 +57,4 @@ QIcon ToolbarIcon(const QString &key) {
     return Tile(it != Signs().end() ? it->second : Sign{"?", 0x777777});
 }
 
-QIcon ProgramIcon() { return Tile({"NC", 0x1f3a93}); }
-
 }  // namespace brennvik
