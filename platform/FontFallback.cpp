@@ -53,7 +53,12 @@ QFont PaneFont(const QString &family, int pointSize) {
 }
 
 QFont PrintFont(const QString &family, int pointSize) {
-    static const QString standIn = FirstJapaneseFamily(IsSerif);
+    // A fixed-pitch serif keeps the listing's columns as the stored default
+    // would; any serif with Japanese is the next best.
+    static const QString standIn = [] {
+        const QString fixed = FirstJapaneseFamily([](const QString &f) { return IsSerif(f) && KeepsColumns(f); });
+        return fixed.isEmpty() ? FirstJapaneseFamily(IsSerif) : fixed;
+    }();
     return Resolved(family, pointSize, standIn, QFont::Serif);
 }
 

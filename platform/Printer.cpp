@@ -1,5 +1,7 @@
 #include "Printer.h"
 
+#include "FontFallback.h"
+
 #include "Colors.h"
 
 #include <QFontMetricsF>
@@ -40,8 +42,8 @@ void Printer::SetOrientation(int orientation) {
 }
 
 void Printer::SetFont(const QString &name, int pointSize) {
-    m_font = QFont(name);
-    m_font.setPointSize(pointSize > 0 ? pointSize : 1);
+    // A family that is not installed prints in a Japanese serif font.
+    m_font = PrintFont(name, pointSize > 0 ? pointSize : 1);
     if (m_painter && m_painter->isActive()) m_painter->setFont(m_font);
 }
 

@@ -3,6 +3,7 @@
 #include "frmMain.h"
 #include "nc_text.h"
 #include "platform/ControlNames.h"
+#include "platform/DialogWindows.h"
 #include "platform/FontDialog.h"
 #include "platform/PrinterDialog.h"
 #include "runtime.h"
@@ -61,6 +62,7 @@ PrintSetting::PrintSetting(QWidget *parent) : QDialog(parent) {
     connect(Command2, &QPushButton::clicked, this, &PrintSetting::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &PrintSetting::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &PrintSetting::Command4_Click);
+    KeepDesignSize(this);
 }
 
 void PrintSetting::FillFromSettings() {

@@ -3,6 +3,7 @@
 #include "app_version.h"
 #include "frmMain.h"
 #include "platform/ControlNames.h"
+#include "platform/DialogWindows.h"
 #include "platform/ExternalPrograms.h"
 #include "platform/Modal.h"
 #include "platform/MsgBox.h"
@@ -85,6 +86,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent) {
     setMinimumWidth(420);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    KeepDesignSize(this);
     Form_Load();
 }
 

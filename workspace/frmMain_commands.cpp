@@ -6,6 +6,7 @@
 #include "external_tools.h"
 #include "frmDocument.h"
 #include "platform/FontDialog.h"
+#include "platform/FontFallback.h"
 #include "platform/RichTextPane.h"
 #include "printing.h"
 #include "runtime.h"
@@ -27,12 +28,8 @@ void frmMain::mnuFileFont_Click() {
     // Only the active window changes now; others keep theirs until reopened.
     frmDocument *doc = ActiveDocumentWindow();
     if (!doc) return;
-    for (RichTextPane *pane : {doc->txtText, doc->txtTextB}) {
-        QFont f = pane->font();
-        f.setFamily(g_ScreenFontName);
-        f.setPointSize(int(g_ScreenFontSize));
-        pane->setFont(f);
-    }
+    const QFont paneFont = PaneFont(g_ScreenFontName, int(g_ScreenFontSize));
+    for (RichTextPane *pane : {doc->txtText, doc->txtTextB}) pane->setFont(paneFont);
 }
 
 void frmMain::UpdateWindowList() {
