@@ -1,6 +1,7 @@
 #include "RichTextPane.h"
 
 #include "AnsiCodec.h"
+#include "Clipboard.h"
 #include "Colors.h"
 
 #include <QKeyEvent>
@@ -123,6 +124,19 @@ void RichTextPane::SetSelText(const QString &text) {
     setTextCursor(c);
 }
 
+void RichTextPane::Paste() { PasteText(ClipboardGetText()); }
+
+void RichTextPane::PasteText(const QString &text) {
+    if (text.isEmpty()) return;
+    SetSelText(text);
+    ensureCursorVisible();
+}
+
+// The toolkit's paste and drop hand their data here; only its plain text is taken.
+bool RichTextPane::canInsertFromMimeData(const QMimeData *source) const { return !PlainTextOf(source).isEmpty(); }
+
+void RichTextPane::insertFromMimeData(const QMimeData *source) { PasteText(PlainTextOf(source)); }
+
 int RichTextPane::SelColor() const {
     const QTextCursor sel = textCursor();
     if (!sel.hasSelection()) return BgrFromColor(sel.charFormat().foreground().color());
@@ -176,6 +190,12 @@ void RichTextPane::keyPressEvent(QKeyEvent *event) {
     // Redo is never offered: only the Edit menu's Undo steps through edits.
     if (event->matches(QKeySequence::Redo)) {
         event->accept();
+        return;
+    }
+    // The toolkit's own paste fails on an empty clipboard entry.
+    if (event->matches(QKeySequence::Paste)) {
+        event->accept();
+        Paste();
         return;
     }
     const QString t = event->text();

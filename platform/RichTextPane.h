@@ -32,6 +32,10 @@ public:
     QString SelText() const;
     // Replaces the selection (or inserts at the caret); the caret ends behind it.
     void SetSelText(const QString &text);
+    // Replaces the selection by the clipboard's plain text; with no text on
+    // the clipboard nothing happens. The paste keys and dropped text take
+    // this way too.
+    void Paste();
     // Selects `length` characters from `start`, positions as Text() counts them.
     void Select(int start, int length);
 
@@ -79,8 +83,11 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    bool canInsertFromMimeData(const QMimeData *source) const override;
+    void insertFromMimeData(const QMimeData *source) override;
 
 private:
+    void PasteText(const QString &text);
     QTextCursor CursorFor(int start, int length) const;
     void OnContentsChange(int position, int removed, int added);
     bool m_dataChanged = false;

@@ -161,7 +161,7 @@ void frmMain::mnuEditCut_Click() {
 void frmMain::mnuEditPaste_Click() {
     RichTextPane *pane = FocusedPane();
     if (!pane) return;
-    pane->SetSelText(ClipboardGetText());
+    pane->Paste();
     mnuEditUndo->setEnabled(true);
 }
 

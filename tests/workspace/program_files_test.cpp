@@ -422,6 +422,11 @@ TEST_F(ProgramFilesTest, ClipboardCommandsWorkOnTheFocusedPane) {
     m->mnuEditPaste_Click();
     EXPECT_EQ(d->txtTextB->Text(), "B X10.\r\n");
     EXPECT_EQ(d->txtText->Text(), "N1N2");
+    // With nothing on the clipboard, a paste leaves the selection alone.
+    ClipboardClear();
+    d->txtTextB->Select(0, 1);
+    m->mnuEditPaste_Click();
+    EXPECT_EQ(d->txtTextB->Text(), "B X10.\r\n");
 }
 
 }  // namespace
