@@ -12,11 +12,25 @@
 namespace brennvik {
 
 namespace {
-QString FromEditorText(QString t) {
-    t.replace(QChar::ParagraphSeparator, u'\n');
-    t.replace(QChar::LineSeparator, u'\n');
-    t.replace(QLatin1String("\n"), QLatin1String("\r\n"));
-    return t;
+bool IsEditorBreak(QChar c) { return c == u'\n' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator; }
+
+// Every line break as CR LF, in one pass (replacing break by break moved the
+// rest of a long text along for each one).
+QString FromEditorText(const QString &t) {
+    qsizetype breaks = 0;
+    for (const QChar c : t) breaks += IsEditorBreak(c);
+    if (breaks == 0) return t;
+    QString out(t.size() + breaks, Qt::Uninitialized);
+    QChar *o = out.data();
+    for (const QChar c : t) {
+        if (IsEditorBreak(c)) {
+            *o++ = u'\r';
+            *o++ = u'\n';
+        } else {
+            *o++ = c;
+        }
+    }
+    return out;
 }
 
 QString SeenText(const QTextDocument *d) { return d->toRawText() + QChar(QChar::ParagraphSeparator); }

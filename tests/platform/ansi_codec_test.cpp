@@ -87,6 +87,30 @@ TEST(AnsiCodecTest, ReportsTheFirstCharacterCodePage932CannotHold) {
     }
 }
 
+// Each refused character used to make the converter start over on the rest
+// of the text; a document with many of them froze the save.
+TEST(AnsiCodecTest, ManyRefusedCharactersAreAllLeftOutInOnePass) {
+    // Refused and near-match characters of one and two UTF-16 units, between
+    // runs with single- and double-byte characters.
+    const QString refused[] = {QStringLiteral("€"), QStringLiteral("¥"), QStringLiteral("😀"), QStringLiteral("〜"),
+                               QStringLiteral("\uFFFD")};
+    const QString run = QStringLiteral("N000 G01 X1.5 (ｱ亜)");
+    const QByteArray runBytes = "N000 G01 X1.5 (\xB1\x88\x9F)";
+    QString text;
+    QByteArray kept;
+    for (int i = 0; i < 5000; ++i) {
+        text += run + refused[i % 5];
+        kept += runBytes;
+    }
+    const EncodeResult e = AnsiCodec::encode(text);
+    EXPECT_FALSE(e.ok);
+    EXPECT_EQ(e.firstBadChar, run.size());
+    EXPECT_EQ(e.bytes, kept);
+    const EncodeResult tail = AnsiCodec::encode(QStringLiteral("ab") + run + QStringLiteral("😀") + run);
+    EXPECT_EQ(tail.firstBadChar, run.size() + 2);
+    EXPECT_EQ(tail.bytes, "ab" + runBytes + runBytes);
+}
+
 TEST(AnsiCodecTest, CharacterCodesAreSignedForDoubleBytes) {
     EXPECT_EQ(AnsiCodec::charCode(u'A'), 65);
     EXPECT_EQ(AnsiCodec::charCode(u'\\'), 0x5C);
