@@ -2,6 +2,7 @@
 // Program files in and out of document windows.
 
 #include "document_windows.h"
+#include "file_messages.h"
 #include "recent_files.h"
 
 #include <QString>
@@ -32,12 +33,5 @@ bool SaveActiveDocument(const QString &path);
 // What saving the window writes: the text of pane txtText, or the joined
 // turret parts while the window's slot is in the two-turret view.
 QString ProgramTextToSave(frmDocument *document);
-
-// The message that refuses to save a text whose character at `badChar` the
-// code page cannot hold; it names the line.
-QString UnsavableCharacterMessage(const QString &text, qsizetype badChar);
-// The warning for a file whose bytes saving would not give back; `offset` is
-// the first such byte.
-QString ChangedBytesWarning(const QString &path, const QByteArray &bytes, qsizetype offset, bool readable);
 
 }  // namespace brennvik
