@@ -1,11 +1,14 @@
 // A 20 MB program with a character Shift-JIS cannot hold every 20
 // characters: the time from Save to the refusal's message (the pane's text
-// read, encoded, the message built), and the encoding alone.
+// read, encoded, the message built), and the encoding alone; and one typed
+// character in the middle of the program, with the pane telling the change.
 #include "platform/AnsiCodec.h"
 #include "platform/AnsiFiles.h"
 #include "platform/RichTextPane.h"
 #include "workspace/program_files.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -45,8 +48,22 @@ void SaveRefused(benchmark::State &state) {
     }
 }
 
+void TypeInPane(benchmark::State &state) {
+    RichTextPane pane;
+    pane.LoadText(Program());
+    pane.SetSelStart(int(kDocumentSize / 2));
+    int changes = 0;
+    QObject::connect(&pane, &RichTextPane::Change, [&] { ++changes; });
+    for (auto _ : state) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("X"));
+        QCoreApplication::sendEvent(&pane, &press);
+    }
+    if (changes != int(state.iterations())) state.SkipWithError("a typed character was not told as a change");
+}
+
 BENCHMARK(EncodeRefused)->Unit(benchmark::kMillisecond);
 BENCHMARK(SaveRefused)->Unit(benchmark::kMillisecond);
+BENCHMARK(TypeInPane)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace brennvik

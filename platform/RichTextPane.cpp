@@ -33,14 +33,21 @@ QString FromEditorText(const QString &t) {
     return out;
 }
 
-QString SeenText(const QTextDocument *d) { return d->toRawText() + QChar(QChar::ParagraphSeparator); }
+// What a line's block keeps of its text, to tell later whether a change
+// replaced its characters or only their format. Never -1, the state of a
+// block that was never hashed.
+int LineHash(const QTextBlock &block) {
+    const size_t h = qHash(QStringView(block.text()));
+    const int folded = int(uint32_t(h) ^ uint32_t(uint64_t(h) >> 32));
+    return folded == -1 ? 0 : folded;
+}
 }  // namespace
 
 RichTextPane::RichTextPane(QWidget *parent) : QPlainTextEdit(parent) {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setContextMenuPolicy(Qt::DefaultContextMenu);
     SetHideSelection(true);
-    m_seen = SeenText(document());
+    RehashLines(0, 0);
     connect(document(), &QTextDocument::contentsChange, this, &RichTextPane::OnContentsChange);
     // One edit (a load, a paste, a whole-text write) is one change.
     connect(document(), &QTextDocument::contentsChanged, this, [this] {
@@ -52,15 +59,27 @@ RichTextPane::RichTextPane(QWidget *parent) : QPlainTextEdit(parent) {
 }
 
 void RichTextPane::OnContentsChange(int position, int removed, int added) {
-    if (removed == added) {
-        // A change of format reports its range as replaced by itself.
-        const QTextDocument *d = document();
-        bool same = position + added <= m_seen.size();
-        for (int i = 0; same && i < added; ++i) same = d->characterAt(position + i) == m_seen[position + i];
-        if (same) return;
-    }
-    m_seen = SeenText(document());
+    // A change of format reports its range as replaced by itself: only the
+    // lines' hashes tell it from a replacement by as many other characters.
+    const bool textDiffers = RehashLines(position, added);
+    if (removed == added && !textDiffers) return;
     m_textChangePending = true;
+}
+
+bool RichTextPane::RehashLines(int position, int length) {
+    const QTextDocument *d = document();
+    QTextBlock block = d->findBlock(position);
+    const QTextBlock last = d->findBlock(std::min(position + length, d->characterCount() - 1));
+    bool differs = false;
+    for (; block.isValid(); block = block.next()) {
+        const int hash = LineHash(block);
+        if (block.userState() != hash) {
+            block.setUserState(hash);
+            differs = true;
+        }
+        if (block == last) break;
+    }
+    return differs;
 }
 
 QString RichTextPane::ToEditorText(const QString &text) {

@@ -90,11 +90,11 @@ private:
     void PasteText(const QString &text);
     QTextCursor CursorFor(int start, int length) const;
     void OnContentsChange(int position, int removed, int added);
+    // Hashes the text of the lines that hold [position, position + length]
+    // into their blocks' state; true when one of them differs from before.
+    bool RehashLines(int position, int length);
     bool m_dataChanged = false;
     bool m_hideSelection = true;
-    // The document's characters as last seen, with the final paragraph mark,
-    // to tell a change of text from a change of format.
-    QString m_seen;
     bool m_textChangePending = false;
 };
 
