@@ -5,6 +5,7 @@
 #include "editing/search_state.h"
 #include "platform/KeyboardLocks.h"
 #include "platform/Modal.h"
+#include "platform/Screens.h"
 #include "platform/SettingsStore.h"
 #include "process/block_steps.h"
 #include "process/cutting_conditions.h"
@@ -42,6 +43,7 @@ void ProgramFixture::SetUp() {
     ResetRenumberSettings();
     ClearKeptDialogError();
     UseInProcessKeyStates(false, false, false);
+    UseScreenAreas({kTestScreen});
     m_msgBoxes.clear();
     SetMsgBoxResponder([this](const MsgBoxCall &call) {
         m_msgBoxes.push_back(call);
@@ -75,6 +77,7 @@ void ProgramFixture::TearDown() {
     SetModalDriver({});
     SetMsgBoxResponder({});
     SetSettingsFilePath(QString());
+    UseScreenAreas({});
 }
 
 void ProgramFixture::WriteSettingsFile(const QByteArray &ini) {
