@@ -473,13 +473,11 @@ void frmMain::MDIForm_Load(const QStringList &commandLineFiles) {
     // 9.
     if (g_MainWindowHooks.loadCuttingConditions) g_MainWindowHooks.loadCuttingConditions();
     // 10. Each argument is one path; an empty one opens nothing.
-    bool opened = false;
-    for (const QString &path : commandLineFiles) {
-        if (path.isEmpty()) continue;
-        OpenFileInNewDocument(path);
-        opened = true;
-    }
-    if (opened) EnableDocumentCommands();
+    QStringList files = commandLineFiles;
+    files.removeAll(QString());
+    if (files.isEmpty()) return;
+    OpenFilesInNewDocuments(files);
+    EnableDocumentCommands();
 }
 
 void frmMain::MDIForm_Unload() {

@@ -73,7 +73,7 @@ void frmMain::MDIForm_Resize() {
 void frmMain::MDIForm_OLEDragDrop(const QMimeData *data) {
     const QStringList files = DroppedFiles(data);
     if (files.isEmpty()) return;
-    for (const QString &file : files) OpenFileInNewDocument(file);
+    OpenFilesInNewDocuments(files);
     EnableDocumentCommands();
 }
 

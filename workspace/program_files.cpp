@@ -35,6 +35,12 @@ private:
     bool m_on = true;
 };
 
+bool ADocumentSlotIsFree() {
+    for (int n = 1; n <= kDocumentSlots; ++n)
+        if (!g_DocumentInUse[n]) return true;
+    return false;
+}
+
 }  // namespace
 
 void EnableDocumentFileCommands() {
@@ -68,6 +74,17 @@ void OpenFileInNewDocument(const QString &path) {
     AddRecentFile(file);
     if (read.firstChangedByte >= 0)
         MsgBox(ChangedBytesWarning(file, read.bytes, read.firstChangedByte, read.readable), vbOKOnly | vbExclamation);
+}
+
+void OpenFilesInNewDocuments(const QStringList &paths) {
+    QStringList leftOut;
+    for (const QString &path : paths) {
+        if (ADocumentSlotIsFree())
+            OpenFileInNewDocument(path);
+        else
+            leftOut << QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    }
+    if (!leftOut.isEmpty()) MsgBox(FilesLeftOutMessage(leftOut), vbOKOnly | vbExclamation);
 }
 
 QString AskSaveFileName(const QString &proposedName) {

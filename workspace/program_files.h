@@ -6,6 +6,7 @@
 #include "recent_files.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace brennvik {
 
@@ -15,6 +16,11 @@ class frmDocument;
 // file that cannot be read is reported, and the document that was current
 // stays current.
 void OpenFileInNewDocument(const QString &path);
+
+// Opens files in new documents, in their order (the command line, a drop).
+// Files for which no document slot is left are named in one message, not
+// refused one by one.
+void OpenFilesInNewDocuments(const QStringList &paths);
 
 // Enables the file, clipboard, search and tool entries that work on an open
 // document.

@@ -16,6 +16,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMimeData>
+#include <QUrl>
 
 namespace brennvik {
 namespace {
@@ -60,6 +62,29 @@ TEST_F(ProgramFilesTest, CommandLineFilesOpenAndStayInTheRecentListAfterARestart
     StartMain();
     EXPECT_TRUE(OpenDocumentWindows().isEmpty());
     EXPECT_EQ(VisibleRecentFiles(), QStringList({b, a}));
+}
+
+// Files beyond the sixth each gave a refusal that named no file.
+TEST_F(ProgramFilesTest, FilesBeyondTheSixthAreNamedInOneMessage) {
+    QStringList files;
+    for (int i = 1; i <= 8; ++i) files << WriteFile(QStringLiteral("p%1.min").arg(i), "N1\r\n");
+    StartMain(files);
+    EXPECT_EQ(OpenDocumentWindows().size(), 6);
+    EXPECT_EQ(Doc(6)->FilePath(), files[5]);
+    EXPECT_EQ(Prompts(), QStringList({"同時に開けるファイルは 6 つまでです。次のファイルは開いていません。\r\n" +
+                                      files[6] + "\r\n" + files[7]}));
+    EXPECT_EQ(m_msgBoxes[0].buttons, vbOKOnly | vbExclamation);
+    EXPECT_EQ(VisibleRecentFiles().size(), 5);
+    EXPECT_EQ(VisibleRecentFiles().front(), files[5]);
+    // Dropped files likewise, once a slot is free again.
+    m_msgBoxes.clear();
+    Doc(2)->Unload();
+    QMimeData dropped;
+    dropped.setUrls({QUrl::fromLocalFile(files[6]), QUrl::fromLocalFile(files[7])});
+    m_main->MDIForm_OLEDragDrop(&dropped);
+    EXPECT_EQ(Doc(2)->FilePath(), files[6]);
+    EXPECT_EQ(Prompts(), QStringList({"同時に開けるファイルは 6 つまでです。次のファイルは開いていません。\r\n" +
+                                      files[7]}));
 }
 
 TEST_F(ProgramFilesTest, SavingAnEditChangesOnlyItsBytes) {
