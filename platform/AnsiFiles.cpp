@@ -44,8 +44,11 @@ AnsiFileWrite WriteAnsiFile(const QString &path, const QString &text) {
         return w;
     }
     QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) &&
-                         file.write(encoded.bytes) == encoded.bytes.size() && file.commit();
+    // Unbuffered, so that a write the disk cuts short fails here: buffered
+    // bytes going out only at the commit failed unnoticed, and the short
+    // file replaced the old one.
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+                         file.write(encoded.bytes) == encoded.bytes.size() && file.flush() && file.commit();
     if (!written) {
         w.error = file.errorString();
         file.cancelWriting();

@@ -6,6 +6,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
+
 namespace brennvik {
 namespace {
 
@@ -153,6 +157,30 @@ TEST(AnsiFilesTest, AFailedWriteLeavesTheOldFileWhole) {
     EXPECT_EQ(Read(old), QByteArray("OLD\r\n"));
     EXPECT_TRUE(QFileInfo(dir.filePath("folder")).isDir());
     // No temporary file is left behind.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList({"old.min"}));
+}
+
+// A write the disk cut short (a full disk, here a limit on the file size)
+// failed only when the buffered bytes went out at the end, after which the
+// short file still replaced the old one.
+TEST(AnsiFilesTest, AWriteCutShortLeavesTheOldFileWhole) {
+    QTemporaryDir dir;
+    const QString old = dir.filePath("old.min");
+    const QByteArray oldBytes = QByteArray("N1 OLD\r\n").repeated(20);
+    Write(old, oldBytes);
+    const QString text = QStringLiteral("N2 NEW\r\n").repeated(100);
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 300;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const AnsiFileWrite w = WriteAnsiFile(old, text);
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_FALSE(w.ok);
+    EXPECT_EQ(w.problem, FileProblem::Other);
+    EXPECT_EQ(Read(old), oldBytes);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList({"old.min"}));
 }
 
