@@ -3,6 +3,8 @@
 // focus has its whole text selected, and Enter runs the box's own step
 // (usually moving on to the next box).
 
+#include "platform/ControlNames.h"
+
 #include <QString>
 #include <functional>
 
@@ -14,13 +16,6 @@ class QLineEdit;
 class QPushButton;
 
 namespace brennvik {
-
-// A control with its object name, as tests and the code address it.
-template <class Widget>
-Widget *Named(Widget *widget, const char *name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 void SetBoxBehaviour(QLineEdit *box, std::function<void()> onEnter);
 

@@ -34,6 +34,9 @@ int MsgBox(const QString &prompt, int buttons, const QString &title) {
     case vbYesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
     default: box.setStandardButtons(QMessageBox::Ok); break;
     }
+    // The second button: No of Yes/No (Cancel), Cancel of OK/Cancel.
+    if (buttons & vbDefaultButton2)
+        box.setDefaultButton((buttons & 0x7) == vbOKCancel ? QMessageBox::Cancel : QMessageBox::No);
     switch (box.exec()) {
     case QMessageBox::Yes: return vbYes;
     case QMessageBox::No: return vbNo;

@@ -17,6 +17,7 @@ enum MsgBoxStyle : int {
     vbQuestion = 32,
     vbExclamation = 48,
     vbInformation = 64,
+    vbDefaultButton2 = 256,  // the second button answers Enter
 };
 
 enum MsgBoxResult : int {

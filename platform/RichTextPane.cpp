@@ -3,6 +3,7 @@
 #include "AnsiCodec.h"
 #include "Clipboard.h"
 #include "Colors.h"
+#include "KeyboardLocks.h"
 
 #include <QKeyEvent>
 #include <QMimeData>
@@ -203,6 +204,15 @@ void RichTextPane::SetSelBold(bool bold) {
     if (!c.hasSelection()) mergeCurrentCharFormat(f);
 }
 
+void RichTextPane::AsOneEdit(const std::function<void()> &edit) {
+    QTextCursor block(document());
+    block.beginEditBlock();
+    edit();
+    block.endEditBlock();
+}
+
+void RichTextPane::FollowInsertKeyState() { setOverwriteMode(KeyLockState(VK_INSERT)); }
+
 bool RichTextPane::CanUndo() const { return document()->isUndoAvailable(); }
 
 void RichTextPane::SetHideSelection(bool hide) {
@@ -231,6 +241,15 @@ void RichTextPane::keyPressEvent(QKeyEvent *event) {
         Paste();
         return;
     }
+    if (event->key() == Qt::Key_Insert && event->modifiers() == Qt::NoModifier) {
+        keybd_event(VK_INSERT, KEYEVENTF_KEYDOWN);
+        keybd_event(VK_INSERT, KEYEVENTF_KEYUP);
+        FollowInsertKeyState();
+        event->accept();
+        return;
+    }
+    // The state may have been switched from the status bar meanwhile.
+    FollowInsertKeyState();
     const QString t = event->text();
     if (t.size() == 1 && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         const QChar ch = t[0];
@@ -240,6 +259,7 @@ void RichTextPane::keyPressEvent(QKeyEvent *event) {
 }
 
 void RichTextPane::focusInEvent(QFocusEvent *event) {
+    FollowInsertKeyState();
     QPlainTextEdit::focusInEvent(event);
     emit GotFocus();
 }

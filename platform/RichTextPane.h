@@ -8,6 +8,8 @@
 
 #include <QPlainTextEdit>
 
+#include <functional>
+
 namespace brennvik {
 
 class RichTextPane : public QPlainTextEdit {
@@ -54,6 +56,14 @@ public:
     // While set, the selection is not shown when the pane has no focus.
     bool HideSelection() const { return m_hideSelection; }
     void SetHideSelection(bool hide);
+
+    // Runs `edit` (selections, colours, text changes through this pane) as
+    // one step of the pane's own undo.
+    void AsOneEdit(const std::function<void()> &edit);
+
+    // Typing overwrites while the Insert key's state is on; the Insert key
+    // toggles that state, and a pane takes it over when it gets the focus.
+    void FollowInsertKeyState();
 
     // The pane's own undo of its last edit.
     void Undo() { undo(); }

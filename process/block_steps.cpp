@@ -27,19 +27,22 @@ QString FourDigitNumber(double v) {
     return whole < 0 ? u'-' + digits : digits;
 }
 
-// The tool and offset numbers of most turning tool words: the two-digit
-// tool number three times.
+}  // namespace
+
 QString ToolNumberThreeTimes() {
     QString numbers;
     for (int n = 0; n < 3; ++n) numbers += FormatTwoDigits(g_ToolNumber);
     return numbers;
 }
 
-QString MoveStart(RetreatMove move) {
-    return move == RetreatMove::Rapid ? QStringLiteral("N000 G00 X") : QStringLiteral("N000     X");
+QString ToolNumberTwice() {
+    const QString tool = FormatTwoDigits(g_ToolNumber);
+    return tool + FormatTwoDigits(g_ToolNumber);
 }
 
-}  // namespace
+QString RetreatMoveStart(RetreatMove move) {
+    return move == RetreatMove::Rapid ? QStringLiteral("N000 G00 X") : QStringLiteral("N000     X");
+}
 
 void AppendLine(const QString &line) { g_OutputBlock += line + QStringLiteral("\r\n"); }
 
@@ -61,7 +64,9 @@ void AppendToolShapeLines(const QString &kind, const QString &angle, const ToolS
     if (!g_ToolFrom) return;
     const QString k = u'[' + FormatNcNumber(g_ToolNumber) + QStringLiteral("]=");
     const QString v = g_TG ? QStringLiteral("VGR") : QStringLiteral("VTL");
-    AppendLine("NOEX " + v + "IN" + k + kind + ' ' + v + "FN" + k + "1 " + v + "A1" + k + angle);
+    QString first = "NOEX " + v + "IN" + k + kind + ' ' + v + "FN" + k + '1';
+    if (!angle.isEmpty()) first += ' ' + v + "A1" + k + angle;
+    AppendLine(first);
     QString second = QStringLiteral("NOEX");
     for (const auto &[name, value] : shape) second += ' ' + v + name + k + value;
     AppendLine(second);
@@ -154,7 +159,7 @@ void AppendLoadMonitorOff() {
 }
 
 void AppendRetreat(RetreatMove move) {
-    const QString start = MoveStart(move);
+    const QString start = RetreatMoveStart(move);
     if (g_MacTurn) {
         const QString x = FormatNcNumber(g_AppX);
         AppendLine(start + x + " G97 S" + FormatNcNumber(g_SpindleSpeed) + " M63");
@@ -170,7 +175,7 @@ void AppendRetreat(RetreatMove move) {
 }
 
 void AppendSpindleStopReturn(RetreatMove move, MacTurnReturn macTurn, MultusReturn multus) {
-    const QString start = MoveStart(move);
+    const QString start = RetreatMoveStart(move);
     if (g_MacTurn) {
         if (macTurn == MacTurnReturn::ThroughApproachX) AppendLine(start + FormatNcNumber(g_AppX));
         AppendLine(QStringLiteral("N000 G21 HP=4 M05 M63 M09"));

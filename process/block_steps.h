@@ -40,7 +40,8 @@ void ComputeSpindleSpeed(double referenceDiameter);
 using ToolShapeValues = std::vector<std::pair<QString, QString>>;
 
 // The two "NOEX" tool-shape lines, only when tool shapes are output: the
-// tool kind and first angle, then the generator's own values.
+// tool kind and first angle (no angle word when `angle` is empty), then the
+// generator's own values.
 void AppendToolShapeLines(const QString &kind, const QString &angle, const ToolShapeValues &shape);
 // The same with values that are only written (and their variables floored)
 // when tool shapes are output.
@@ -53,6 +54,11 @@ using NcText = std::function<QString()>;
 // The address of a tool and offset number: " TL=" on MacTurn and MULTUS,
 // " T" on other machines.
 QString ToolAddress();
+
+// The two-digit tool number three times (a tool with its two offset
+// numbers), and twice.
+QString ToolNumberThreeTimes();
+QString ToolNumberTwice();
 
 // The tool word of a turning approach line: " TG=" tool " OG=1" with
 // tool-life management, else the tool address and `numbers`; by default
@@ -117,6 +123,7 @@ void AppendLoadMonitorOff();
 // How the first retreat line of MacTurn and plain machines starts: a rapid
 // move "N000 G00 X", or "N000     X" continuing the G00 of a bore retract.
 enum class RetreatMove { Rapid, Continued };
+QString RetreatMoveStart(RetreatMove move);
 
 // The return to the turret-indexing position by machine type, cancelling
 // the constant surface speed.

@@ -34,13 +34,8 @@ void AppendDrillOpening(Drill drill) {
     auto centre = [] { return QStringLiteral("0"); };
     // A drill holds its tool number with one offset pair; only the HSS
     // drill switches M263 on.
-    AppendRapidApproach(
-        centre, centre,
-        [] {
-            const QString tool = FormatTwoDigits(g_ToolNumber);
-            return tool + FormatTwoDigits(g_ToolNumber);
-        },
-        SpindleStartWords(QStringLiteral(" M42 S")) + (hss ? g_M263Word : QString()));
+    AppendRapidApproach(centre, centre, ToolNumberTwice,
+                        SpindleStartWords(QStringLiteral(" M42 S")) + (hss ? g_M263Word : QString()));
 }
 
 // Entry and exit lengths that are not positive are fed at full feed.

@@ -1,5 +1,7 @@
 #include "form_widgets.h"
 
+#include "platform/ControlNames.h"
+
 #include <QCheckBox>
 #include <QBoxLayout>
 #include <QGroupBox>
@@ -9,14 +11,6 @@
 #include <QRadioButton>
 
 namespace brennvik {
-
-namespace {
-template <typename W>
-W *Named(W *widget, const char *name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-}  // namespace
 
 QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption) {
     return Named(new QLabel(caption, parent), name);

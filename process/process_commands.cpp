@@ -4,6 +4,7 @@
 #include "dialog_errors.h"
 #include "frmProcessSetup.h"
 #include "machine_settings.h"
+#include "program_skeleton.h"
 #include "platform/Modal.h"
 #include "workspace/frmMain.h"
 #include "workspace/nc_text.h"
@@ -40,6 +41,7 @@ void ApplyMachineTypeProcessEntries() {
 
 void InstallProcessCommands(frmMain &main) {
     main.AddEntry(main.Process, "ProcessSetup", "初期設定", ProcessSetup_Click);
+    main.AddEntry(main.Process, "ProcessUGC", "素材形状入力", ProcessUGC_Click);
     main.AddSeparator(main.Process);
     main.AddSubmenu(main.Process, "ProcessRough", "荒引き",
                {{"ProcessRoughFace", "端面", ProcessRoughFace_Click},

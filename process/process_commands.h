@@ -6,7 +6,7 @@ namespace brennvik {
 
 class frmMain;
 
-// Adds the Process menu's set-up entry and turning submenus, and the load
+// Adds the Process menu's set-up and material entries and turning submenus, and the load
 // and unload steps of the machine settings and the cutting-condition table.
 void InstallProcessCommands(frmMain &main);
 

@@ -28,15 +28,16 @@ void ApplyProcessFormSetup(frmProcess &form, const ProcessFormSetup &setup) {
     for (const LabelCaption &c : setup.captions) (form.*c.label)->setText(QString::fromUtf8(c.caption));
     for (const ProcessFormControl &control : setup.hidden) control.In(form)->setVisible(false);
     for (const ProcessFormControl &control : setup.shown) control.In(form)->setVisible(true);
+    for (const BoxTooltip &tip : setup.tooltips) (form.*tip.box)->setToolTip(QString::fromUtf8(tip.text));
 }
 
-void AskProcessParameters(const ProcessFormSetup &setup) {
+void AskProcessParameters(const ProcessFormSetup &setup, MachineFields fields) {
     frmProcess *form = EnsureProcessForm();
     try {
         ApplyProcessFormSetup(*form, setup);
         PrefillProcessDialog(setup.conditionRow);
         for (const BoxPreset &preset : setup.presets) (form->*preset.box)->setText(preset.text());
-        ConfigureProcessFormForMachine();
+        if (fields == MachineFields::ByMachineType) ConfigureProcessFormForMachine();
     } catch (const RuntimeError &) {
         UnloadForm(form, g_frmProcess);
         throw;

@@ -45,6 +45,21 @@ struct UnusedField {
     ProcessFormBox box;
 };
 
+// The fields by their box, with the letter label beside it.
+inline constexpr UnusedField kFieldV{&frmProcess::Labelv2, &frmProcess::V};
+inline constexpr UnusedField kFieldF{&frmProcess::LabelF2, &frmProcess::F};
+inline constexpr UnusedField kFieldU{&frmProcess::LabelU2, &frmProcess::U};
+inline constexpr UnusedField kFieldW{&frmProcess::LabelW2, &frmProcess::W};
+inline constexpr UnusedField kFieldD{&frmProcess::LabelD2, &frmProcess::D};
+inline constexpr UnusedField kFieldL{&frmProcess::LabelL2, &frmProcess::L};
+inline constexpr UnusedField kFieldC{&frmProcess::LabelC2, &frmProcess::C};
+inline constexpr UnusedField kFieldStartX{&frmProcess::LabelStartX, &frmProcess::StartX};
+inline constexpr UnusedField kFieldStartZ{&frmProcess::LabelStartZ, &frmProcess::StartZ};
+inline constexpr UnusedField kFieldStartC{&frmProcess::LabelStartC, &frmProcess::StartC};
+inline constexpr UnusedField kFieldEndX{&frmProcess::LabelEndX, &frmProcess::EndX};
+inline constexpr UnusedField kFieldEndZ{&frmProcess::LabelEndZ, &frmProcess::EndZ};
+inline constexpr UnusedField kFieldEndC{&frmProcess::LabelEndC, &frmProcess::EndC};
+
 struct LabelCaption {
     ProcessFormLabel label;
     const char *caption;  // UTF-8
@@ -56,6 +71,12 @@ struct BoxPreset {
     std::function<QString()> text;
 };
 
+// A hint shown on a box, such as the sizes a value is usually chosen from.
+struct BoxTooltip {
+    ProcessFormBox box;
+    const char *text;  // UTF-8
+};
+
 struct ProcessFormSetup {
     const char *caption;  // UTF-8
     std::vector<UnusedField> unusedFields;
@@ -65,16 +86,22 @@ struct ProcessFormSetup {
     std::vector<ProcessFormControl> shown;
     int conditionRow;
     std::vector<BoxPreset> presets;
+    std::vector<BoxTooltip> tooltips{};
 };
 
-// Applies caption, fields, captions and visibility to the dialog.
+// Applies caption, fields, captions, visibility and tooltips to the dialog.
 void ApplyProcessFormSetup(frmProcess &form, const ProcessFormSetup &setup);
+
+// Whether the dialog step shows the B-axis and tool-tip position fields by
+// the machine type, or leaves them as the set-up put them.
+enum class MachineFields { ByMachineType, AsSetUp };
 
 // The dialog step of a process command: creates the dialog if needed,
 // applies the set-up, pre-fills it from the condition row, fills the
-// presets, adapts it to the machine type and shows it modally. An error
-// before the showing (a condition row that cannot be read) unloads the
-// half-prepared dialog, so the next command finds it as designed.
-void AskProcessParameters(const ProcessFormSetup &setup);
+// presets, adapts it to the machine type (unless told not to) and shows it
+// modally. An error before the showing (a condition row that cannot be
+// read) unloads the half-prepared dialog, so the next command finds it as
+// designed.
+void AskProcessParameters(const ProcessFormSetup &setup, MachineFields fields = MachineFields::ByMachineType);
 
 }  // namespace brennvik

@@ -17,19 +17,6 @@ namespace {
 
 using F = frmProcess;
 
-// Fields by their letter label and box.
-const UnusedField kFeed{&F::LabelF2, &F::F};
-const UnusedField kAllowanceX{&F::LabelU2, &F::U};
-const UnusedField kAllowanceZ{&F::LabelW2, &F::W};
-const UnusedField kStep{&F::LabelD2, &F::D};
-const UnusedField kPullOut{&F::LabelL2, &F::L};
-const UnusedField kChamfer{&F::LabelC2, &F::C};
-const UnusedField kStartX{&F::LabelStartX, &F::StartX};
-const UnusedField kStartC{&F::LabelStartC, &F::StartC};
-const UnusedField kEndX{&F::LabelEndX, &F::EndX};
-const UnusedField kEndZ{&F::LabelEndZ, &F::EndZ};
-const UnusedField kEndC{&F::LabelEndC, &F::EndC};
-
 // Preset texts, read from the material values when the dialog opens.
 QString Zero() { return QStringLiteral("0"); }
 QString MaterialOD() { return g_MaterialOD.Text(); }
@@ -39,7 +26,7 @@ QString UgcOrigin() { return g_UgcOrigin.Text(); }
 QString FaceEndX() { return g_MaterialID != 0 ? NumberText(g_MaterialID - 3) : Zero(); }
 
 const ProcessFormSetup kRoughOD{"外径荒引き",
-                                {kPullOut, kStartC, kEndC},
+                                {kFieldL, kFieldStartC, kFieldEndC},
                                 {{&F::LabelD, "切込み量"}, {&F::LabelL, ""}},
                                 {},
                                 {},
@@ -48,7 +35,7 @@ const ProcessFormSetup kRoughOD{"外径荒引き",
 
 const ProcessFormSetup kRoughFace{
     "外径端面荒引き",
-    {kChamfer, kAllowanceX, kStep, kStartC, kEndC},
+    {kFieldC, kFieldU, kFieldD, kFieldStartC, kFieldEndC},
     {{&F::LabelD, ""}, {&F::LabelL, "端面切込量"}, {&F::LabelL2, "Z"}, {&F::LabelC, ""}, {&F::LabelU, ""}},
     {},
     {},
@@ -56,7 +43,7 @@ const ProcessFormSetup kRoughFace{
     {{&F::StartX, MaterialOD}, {&F::StartZ, UgcOrigin}, {&F::EndX, MaterialID}, {&F::EndZ, Zero}}};
 
 const ProcessFormSetup kRoughFaceOD{"端面外径荒引き",
-                                    {kStartC, kEndC},
+                                    {kFieldStartC, kFieldEndC},
                                     {{&F::LabelD, "切込み量"},
                                      {&F::LabelD2, "X"},
                                      {&F::LabelCZ, "端面終点"},
@@ -69,7 +56,7 @@ const ProcessFormSetup kRoughFaceOD{"端面外径荒引き",
                                     {{&F::EndX, MaterialOD}, {&F::StartZ, Zero}, {&F::SZ, FaceEndX}}};
 
 const ProcessFormSetup kRoughID{"内径荒引き",
-                                {kPullOut, kStartC, kEndC},
+                                {kFieldL, kFieldStartC, kFieldEndC},
                                 {{&F::LabelD, "切込み量"}, {&F::LabelL, ""}},
                                 {},
                                 {},
@@ -80,7 +67,7 @@ const ProcessFormSetup kRoughID{"内径荒引き",
 // step, pull-out, chamfer or end point.
 ProcessFormSetup FinishingSetup(const char *caption, int row, std::vector<BoxPreset> presets = {}) {
     return {caption,
-            {kFeed, kStep, kPullOut, kChamfer, kStartC, kEndX, kEndZ, kEndC},
+            {kFieldF, kFieldD, kFieldL, kFieldC, kFieldStartC, kFieldEndX, kFieldEndZ, kFieldEndC},
             {{&F::LabelF, ""}, {&F::LabelD, ""}, {&F::LabelL, ""}, {&F::LabelC, ""}, {&F::LabelEnd, ""}},
             {&F::EndZ2},
             {},
@@ -94,7 +81,7 @@ const ProcessFormSetup kFinishID =
     FinishingSetup("内径仕上げ", 10, {{&F::StartX, MaterialID}, {&F::StartZ, Zero}});
 // The face pass asks for its feed and the X it ends at.
 const ProcessFormSetup kFinishFaceOD{"端面外径仕上げ",
-                                     {kStep, kPullOut, kChamfer, kStartC, kEndZ, kEndC},
+                                     {kFieldD, kFieldL, kFieldC, kFieldStartC, kFieldEndZ, kFieldEndC},
                                      {{&F::LabelD, ""}, {&F::LabelL, ""}, {&F::LabelC, "端面の"}},
                                      {&F::EndZ2},
                                      {},
@@ -114,13 +101,13 @@ ProcessFormSetup DiameterThreadSetup(const char *caption, int row) {
     std::vector<LabelCaption> captions = kThreadCaptions;
     captions.push_back({&F::LabelW, ""});
     captions.push_back({&F::LabelEnd, "呼び径"});
-    return {caption, {kAllowanceZ, kEndC}, std::move(captions), {}, {}, row, {{&F::StartC, Zero}}};
+    return {caption, {kFieldW, kFieldEndC}, std::move(captions), {}, {}, row, {{&F::StartC, Zero}}};
 }
 
 ProcessFormSetup FaceThreadSetup() {
     std::vector<LabelCaption> captions = kThreadCaptions;
     captions.push_back({&F::LabelU, ""});
-    return {"端面ネジ切り", {kAllowanceX, kEndC}, std::move(captions), {}, {}, 14, {{&F::StartC, Zero}}};
+    return {"端面ネジ切り", {kFieldU, kFieldEndC}, std::move(captions), {}, {}, 14, {{&F::StartC, Zero}}};
 }
 
 const ProcessFormSetup kThreadFace = FaceThreadSetup();
@@ -132,7 +119,7 @@ const ProcessFormSetup kThreadID = DiameterThreadSetup("内径ネジ切り", 16)
 // point is on.
 ProcessFormSetup GrooveSetup(const char *caption, int row, const char *widthLetter, const char *note) {
     return {caption,
-            {kStartC, kEndC},
+            {kFieldStartC, kFieldEndC},
             {{&F::LabelL, "バイト巾"}, {&F::LabelL2, widthLetter}, {&F::LabelAttn, note}},
             {},
             {&F::Frame3},
@@ -152,7 +139,7 @@ ProcessFormSetup DrillSetup(const char *caption, int row, std::vector<LabelCapti
         {&F::LabelU, "ドリル径"}, {&F::LabelD2, "D"}, {&F::LabelC, ""}, {&F::LabelW, ""}};
     captions.insert(captions.end(), lengths.begin(), lengths.end());
     return {caption,
-            {kChamfer, kAllowanceZ, kStartX, kStartC, kEndX, kEndC},
+            {kFieldC, kFieldW, kFieldStartX, kFieldStartC, kFieldEndX, kFieldEndC},
             std::move(captions),
             {},
             {},

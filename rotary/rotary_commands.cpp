@@ -1,5 +1,13 @@
 #include "rotary_commands.h"
 
+#include "contour_milling.h"
+#include "measuring_commands.h"
+#include "rotary_frame.h"
+#include "rotary_holes.h"
+#include "spindle_tapping.h"
+#include "process/frmProcess.h"
+#include "process/process_form_setup.h"
+#include "process/process_state.h"
 #include "workspace/frmMain.h"
 
 #include <QAction>
@@ -7,15 +15,143 @@
 
 namespace brennvik {
 
+namespace {
+
+using F = frmProcess;
+
+QString Zero() { return QStringLiteral("0"); }
+
+// A rotary tool works without the B axis and the tool-tip position of the
+// turning tools.
+const std::vector<ProcessFormControl> kNoBAxis = {&F::TipPostion, &F::LabelB, &F::LabelB2, &F::B};
+
+const char kTapDrillSizes[] = "M3=2.6 M4=3.4 M5=4.3 M6=5.1 M8=6.9 M10=8.7 M12=10.5 M16=14.3";
+const char kPitchesToM20[] = "M2=0.4 M2.5=0.45 M3=0.5 M4=0.7 M5=0.8 M6=1 M8=1.25 M10=1.5 M12=1.75 M16=2 M20=2.5";
+const char kPitchesToM24[] =
+    "M2=0.4 M2.5=0.45 M3=0.5 M4=0.7 M5=0.8 M6=1 M8=1.25 M10=1.5 M12=1.75 M16=2 M20=2.5 M24=3";
+
+// A drill asks for its diameter, the dwell at the bottom and the number of
+// holes; the face hole ends at a Z, the side hole at an X.
+const std::vector<LabelCaption> kDrillCaptions = {{&F::LabelU, "ドリル径"}, {&F::LabelU2, "D"},
+                                                  {&F::LabelW, "終点ﾄﾞｳｪﾙ"}, {&F::LabelW2, "E"},
+                                                  {&F::LabelC, "穴の数"},     {&F::LabelC2, "Q"}};
+
+ProcessFormSetup DrillSetup(const char *caption, int row, const UnusedField &unusedEnd,
+                            std::vector<LabelCaption> captions) {
+    captions.insert(captions.begin(), kDrillCaptions.begin(), kDrillCaptions.end());
+    return {caption, {unusedEnd, kFieldEndC}, std::move(captions), kNoBAxis, {}, row, {}, {{&F::U, kTapDrillSizes}}};
+}
+
+// The side drill blanks the second end caption the hidden end Z uncovers.
+const ProcessFormSetup kDrillFace = DrillSetup("Mドリル端面", 17, kFieldEndX, {});
+const ProcessFormSetup kDrillSide = DrillSetup("Mドリル側面", 18, kFieldEndZ, {{&F::EndZ2, ""}});
+
+// A tap asks for its nominal size, thread angle, pitch and number of taps.
+ProcessFormSetup TapSetup(const char *caption, int row, const UnusedField &unusedEnd, const char *pitches,
+                          std::vector<BoxPreset> presets) {
+    return {caption,
+            {kFieldW, kFieldL, unusedEnd, kFieldEndC},
+            {{&F::LabelU, "呼び径"},
+             {&F::LabelU2, "M"},
+             {&F::LabelW, ""},
+             {&F::LabelD, "ネジ角度"},
+             {&F::LabelL, ""},
+             {&F::LabelC, "タップ数"},
+             {&F::LabelC2, "Q"}},
+            kNoBAxis,
+            {},
+            row,
+            std::move(presets),
+            {{&F::F, pitches}}};
+}
+
+const ProcessFormSetup kTapFace = TapSetup("Mタップ端面", 20, kFieldEndX, kPitchesToM20, {{&F::StartZ, Zero}, {&F::StartC, Zero}});
+const ProcessFormSetup kTapSide = TapSetup("Mタップ側面", 21, kFieldEndZ, kPitchesToM24, {{&F::StartC, Zero}});
+
+// An end mill asks for its diameter and the start and end points only.
+ProcessFormSetup ContourSetup(const char *caption, int row) {
+    return {caption,
+            {kFieldC, kFieldD, kFieldW, kFieldL},
+            {{&F::LabelU, "ｴﾝﾄﾞﾐﾙ径"},
+             {&F::LabelU2, "D"},
+             {&F::LabelC, ""},
+             {&F::LabelD, ""},
+             {&F::LabelW, ""},
+             {&F::LabelL, ""}},
+            kNoBAxis,
+            {},
+            row,
+            {}};
+}
+
+const ProcessFormSetup kContourFace = ContourSetup("M創成加工端面", 26);
+const ProcessFormSetup kContourSide = ContourSetup("M創成加工側面", 27);
+
+// The main-spindle tap works on the centre line from the face at Z0; only
+// the synchronised tap asks for a start angle. It keeps the spindle,
+// coolant and tool-tip position choices.
+ProcessFormSetup SpindleTapSetup(SpindleTap tap) {
+    const bool floating = tap == SpindleTap::Floating;
+    std::vector<UnusedField> unused = {kFieldW, kFieldL, kFieldC, kFieldStartX, kFieldStartC, kFieldEndX, kFieldEndC};
+    std::vector<LabelCaption> captions = {{&F::LabelU, "呼び径"}, {&F::LabelU2, "M"}, {&F::LabelW, ""},
+                                          {&F::LabelL, ""},       {&F::LabelC, ""}};
+    if (floating) {
+        unused.push_back(kFieldD);
+        captions.push_back({&F::LabelD, ""});
+    } else {
+        captions.push_back({&F::LabelD, "開始角度"});
+    }
+    return {floating ? "主軸フローティング タップ" : "主軸同期タップ",
+            std::move(unused),
+            std::move(captions),
+            {&F::LabelB, &F::LabelB2, &F::B},
+            {},
+            20,
+            {{&F::StartZ, Zero}},
+            {{&F::F, kPitchesToM24}}};
+}
+
+const ProcessFormSetup kSpindleTapFloating = SpindleTapSetup(SpindleTap::Floating);
+const ProcessFormSetup kSpindleTapSynchronised = SpindleTapSetup(SpindleTap::Synchronised);
+
+void InsertToolChangePreparation(MagazineSide side) {
+    g_OutputBlock = ToolChangePreparationWords(side);
+    InsertIntoFocusedPane(g_OutputBlock);
+}
+
+}  // namespace
+
+void ProcessMDrillFace_Click() { RunRotaryCommand(kDrillFace, BuildFaceDrillBlock); }
+void ProcessMDrillSide_Click() { RunRotaryCommand(kDrillSide, BuildSideDrillBlock); }
+void ProcessMTapFace_Click() { RunRotaryCommand(kTapFace, BuildFaceTapBlock); }
+void ProcessMTapSide_Click() { RunRotaryCommand(kTapSide, BuildSideTapBlock); }
+void ProcessMSouseiFace_Click() { RunRotaryCommand(kContourFace, BuildFaceContourBlock); }
+void ProcessMSouseiSide_Click() { RunRotaryCommand(kContourSide, BuildSideContourBlock); }
+
+void SipndleTap_Click(int index) {
+    const SpindleTap tap = index == 1 ? SpindleTap::Floating : SpindleTap::Synchronised;
+    RunRotaryCommand(tap == SpindleTap::Floating ? kSpindleTapFloating : kSpindleTapSynchronised,
+                     [tap] { return BuildSpindleTapBlock(tap); });
+}
+
+void ProcessMT1_Click() { InsertToolChangePreparation(MagazineSide::One); }
+void ProcessMT3_Click() { InsertToolChangePreparation(MagazineSide::Three); }
+
 void InstallRotaryCommands(frmMain &main) {
     QMenu *process = main.Process;
     main.AddSubmenu(process, "ProcessMDrill", "M軸ドリル",
-                    {{"ProcessMDrillFace", "正面"}, {"ProcessMDrillSide", "側面"}, {"ProcessMDrillSlant", "Y/B軸加工"}});
+                    {{"ProcessMDrillFace", "正面", ProcessMDrillFace_Click},
+                     {"ProcessMDrillSide", "側面", ProcessMDrillSide_Click},
+                     {"ProcessMDrillSlant", "Y/B軸加工"}});
     main.AddSubmenu(process, "ProcessMTap", "M軸タップ",
-                    {{"ProcessMTapFace", "正面"}, {"ProcessMTapSide", "側面"}, {"ProcessMTapSlant", "Y/B軸加工"}});
+                    {{"ProcessMTapFace", "正面", ProcessMTapFace_Click},
+                     {"ProcessMTapSide", "側面", ProcessMTapSide_Click},
+                     {"ProcessMTapSlant", "Y/B軸加工"}});
     main.AddSubmenu(process, "ProcessMKey", "M軸キーミゾ",
                     {{"ProcessMKeyFace", "正面"}, {"ProcessMKeySide", "側面"}, {"ProcessMKeySlant", "Y/B軸加工"}});
-    main.AddSubmenu(process, "ProcessMSousei", "M軸創成", {{"ProcessMSouseiFace", "正面"}, {"ProcessMSouseiSide", "側面"}});
+    main.AddSubmenu(process, "ProcessMSousei", "M軸創成",
+                    {{"ProcessMSouseiFace", "正面", ProcessMSouseiFace_Click},
+                     {"ProcessMSouseiSide", "側面", ProcessMSouseiSide_Click}});
     main.AddSubmenu(process, "ProcessMCircle", "M軸エンドミル円",
                     {{"ProcessMCircleFace", "正面"}, {"ProcessMCircleSide", "側面"}, {"ProcessMCircleSlant", "Y/B軸加工"}});
     main.AddSubmenu(process, "ProcessMPlanetTap", "M軸プラネットタップ",
@@ -26,8 +162,22 @@ void InstallRotaryCommands(frmMain &main) {
     for (const char *name : {"ProcessMCircleFace", "ProcessMCircleSide", "ProcessMPlanetTapFace", "ProcessMPlanetTapSide"})
         main.Entry(QString::fromLatin1(name))->setEnabled(false);
     main.AddSubmenu(process, "mnuSpindleTap", "主軸タップ",
-                    {{"SipndleTap1", "フローティング タップ"}, {"SipndleTap2", "同期タップ（リジット）"}});
-    main.AddSubmenu(process, "ProcessMT", "ATC 準備指令", {{"ProcessMT1", "Ｌ工具"}, {"ProcessMT3", "Ｍ工具"}});
+                    {{"SipndleTap_1", "フローティング タップ", [] { SipndleTap_Click(1); }},
+                     {"SipndleTap_2", "同期タップ（リジット）", [] { SipndleTap_Click(2); }}});
+    main.AddSubmenu(process, "ProcessMT", "ATC 準備指令",
+                    {{"ProcessMT1", "Ｌ工具", ProcessMT1_Click}, {"ProcessMT3", "Ｍ工具", ProcessMT3_Click}});
+    // Touch-probe measuring ends the menu: in the machine, then outside it.
+    QMenu *inside = main.AddSubmenu(process, "ProcessMeasureInside", "機内計測");
+    main.AddSubmenu(inside, "ProcessMeasuerZero", "原点設定",
+                    {{"ProcessMeasuerZeroZaxis", "Z軸", ProcessMeasuerZeroZaxis_Click},
+                     {"ProcessMeasuerZeroCaxis", "C軸", ProcessMeasuerZeroCaxis_Click}});
+    main.AddSubmenu(inside, "ProcessMeasuerOut", "外径計測",
+                    {{"ProcessMeasuerOutR", "半径計測", ProcessMeasuerOutR_Click},
+                     {"ProcessMeasuerOutD", "直径計測", ProcessMeasuerOutD_Click}});
+    main.AddSubmenu(inside, "ProcessMeasuerIn", "内径計測",
+                    {{"ProcessMeasuerInR", "半径計測", ProcessMeasuerInR_Click},
+                     {"ProcessMeasuerInD", "直径計測", ProcessMeasuerInD_Click}});
+    main.AddEntry(process, "ProcessMeasuerOutside", "機外計測", ProcessMeasuerOutside_Click);
 }
 
 }  // namespace brennvik

@@ -15,6 +15,7 @@ QString g_DocumentHeader[kDocumentSlots + 1];
 QString g_DocumentPartA[kDocumentSlots + 1];
 QString g_DocumentPartB[kDocumentSlots + 1];
 QString g_DocumentTrailer[kDocumentSlots + 1];
+bool g_DocumentHadEndLine[kDocumentSlots + 1] = {};
 
 void ResetDocumentSlots() {
     for (int n = 0; n <= kDocumentSlots; ++n) {
@@ -25,6 +26,7 @@ void ResetDocumentSlots() {
         g_DocumentPartA[n].clear();
         g_DocumentPartB[n].clear();
         g_DocumentTrailer[n].clear();
+        g_DocumentHadEndLine[n] = false;
     }
     g_CurrentDocument = 0;
     g_RetilePending = false;

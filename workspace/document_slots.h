@@ -23,6 +23,9 @@ extern QString g_DocumentHeader[kDocumentSlots + 1];
 extern QString g_DocumentPartA[kDocumentSlots + 1];
 extern QString g_DocumentPartB[kDocumentSlots + 1];
 extern QString g_DocumentTrailer[kDocumentSlots + 1];
+// The last split dropped an end line ("M02"), so joining gives one back even
+// when both turret parts are empty.
+extern bool g_DocumentHadEndLine[kDocumentSlots + 1];
 
 void ResetDocumentSlots();
 

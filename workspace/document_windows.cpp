@@ -55,6 +55,11 @@ frmDocument *ActiveDocumentWindow() {
     return doc && OpenDocumentWindows().contains(doc) ? doc : nullptr;
 }
 
+RichTextPane *FocusedPaneOfActiveDocument() {
+    frmDocument *doc = ActiveDocumentWindow();
+    return doc ? doc->ActivePane() : nullptr;
+}
+
 QList<QRect> TileRects(int count, QSize area, bool horizontal) {
     QList<QRect> rects;
     if (count <= 0) return rects;
@@ -124,6 +129,11 @@ DocumentPaneLayout LayoutDocumentPanes(double w, double h, bool split) {
         l.paneA = QRectF(15, 15, w - 30, h - 30);
     }
     return l;
+}
+
+void PanesFollowInsertKeyState() {
+    for (frmDocument *doc : OpenDocumentWindows())
+        for (RichTextPane *pane : {doc->txtText, doc->txtTextB}) pane->FollowInsertKeyState();
 }
 
 bool CloseAllDocuments() {

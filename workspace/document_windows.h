@@ -13,6 +13,7 @@ class QWidget;
 namespace brennvik {
 
 class frmDocument;
+class RichTextPane;
 
 // Takes the lowest free slot and shows an empty document window in it; it is
 // then the current document. Returns the slot, or 0 when all six are taken:
@@ -21,6 +22,9 @@ int16_t NewDocumentWindow();
 
 // The main window's active document window, or null when no document is open.
 frmDocument *ActiveDocumentWindow();
+// The pane that last had the focus in the active document window, where
+// the insertion commands write; nullptr when no document is open.
+RichTextPane *FocusedPaneOfActiveDocument();
 // The open document windows in slot order.
 QList<frmDocument *> OpenDocumentWindows();
 
@@ -47,6 +51,9 @@ struct DocumentPaneLayout {
     QRectF paneA, paneB, label1, label2;
 };
 DocumentPaneLayout LayoutDocumentPanes(double widthTwips, double heightTwips, bool split);
+
+// Every open pane inserts or overwrites as the Insert key's state says.
+void PanesFollowInsertKeyState();
 
 // Runs every open document's close check, then closes them all; false, with
 // every window left open, when one check was cancelled.

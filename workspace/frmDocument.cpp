@@ -103,6 +103,8 @@ void frmDocument::Form_Resize() {
     const bool split = m_slot >= 1 && m_slot <= kDocumentSlots && g_DocumentSplit[m_slot];
     const DocumentPaneLayout l =
         LayoutDocumentPanes(double(width()) * kTwipsPerPixel, double(height()) * kTwipsPerPixel, split);
+    // A hidden pane B takes no more insertions: commands write into pane A.
+    if (!split && m_activePane == txtTextB) m_activePane = txtText;
     txtTextB->setVisible(split);
     Label1->setVisible(split);
     Label2->setVisible(split);

@@ -39,11 +39,6 @@ bool SaveDocumentToItsFile(frmDocument *doc) {
     return SaveDocumentAs(doc);
 }
 
-RichTextPane *FocusedPane() {
-    frmDocument *doc = ActiveDocumentWindow();
-    return doc ? doc->ActivePane() : nullptr;
-}
-
 QStringList DroppedFiles(const QMimeData *data) {
     QStringList files;
     if (!data || !data->hasUrls()) return files;
@@ -144,14 +139,14 @@ void frmMain::mnuFileClose_Click() {
 }
 
 void frmMain::mnuEditCopy_Click() {
-    RichTextPane *pane = FocusedPane();
+    RichTextPane *pane = FocusedPaneOfActiveDocument();
     if (!pane) return;
     ClipboardClear();
     ClipboardSetText(pane->SelText());
 }
 
 void frmMain::mnuEditCut_Click() {
-    RichTextPane *pane = FocusedPane();
+    RichTextPane *pane = FocusedPaneOfActiveDocument();
     if (!pane) return;
     mnuEditCopy_Click();
     pane->SetSelText(QString());
@@ -159,7 +154,7 @@ void frmMain::mnuEditCut_Click() {
 }
 
 void frmMain::mnuEditPaste_Click() {
-    RichTextPane *pane = FocusedPane();
+    RichTextPane *pane = FocusedPaneOfActiveDocument();
     if (!pane) return;
     pane->Paste();
     mnuEditUndo->setEnabled(true);

@@ -11,9 +11,11 @@ namespace brennvik {
 
 // Run-time error numbers that commands trap and report.
 enum ErrorNumber : int {
+    kErrInvalidCall = 5,
     kErrOverflow = 6,
     kErrDivisionByZero = 11,
     kErrTypeMismatch = 13,
+    kErrFileAccess = 75,  // the file is there but cannot be read
     kErrPathNotFound = 76,
     kErrObjectNotSet = 91,
 };

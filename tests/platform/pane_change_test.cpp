@@ -1,3 +1,4 @@
+#include "platform/KeyboardLocks.h"
 #include "platform/RichTextPane.h"
 
 #include <QCoreApplication>
@@ -29,6 +30,10 @@ TEST(PaneChangeTest, OnlyChangesOfTheCharactersAreChanges) {
         {"colour undone", [](RichTextPane &p) { p.Select(0, 14), p.SetSelColor(255), p.Undo(); }, false},
         {"one character for another", [](RichTextPane &p) { p.Select(3, 1), p.SetSelText("Z"); }, true},
         {"a typed key over a selection", [](RichTextPane &p) { p.Select(4, 1), Type(p, "9"); }, true},
+        {"a key typed over a character", [](RichTextPane &p) {
+             UseInProcessKeyStates(false, false, true), p.SetSelStart(4), Type(p, "2");
+             UseInProcessKeyStates(false, false, false);
+         }, true},
         {"a line end for a character", [](RichTextPane &p) { p.Select(7, 2), p.SetSelText("A"); }, true},
         {"the same characters again", [](RichTextPane &p) { p.Select(3, 3), p.SetSelText("X10"); }, false},
         {"a replacement undone", [](RichTextPane &p) {

@@ -5,6 +5,7 @@
 // a dialog confirmed with spindle forward and coolant on.
 
 #include "support/fixtures.h"
+#include "support/text_lines.h"
 
 #include "platform/RichTextPane.h"
 #include "process/block_steps.h"
@@ -21,13 +22,6 @@
 #include <initializer_list>
 
 namespace brennvik {
-
-// Lines as a block holds them, each ended by CR LF.
-inline QString Lines(std::initializer_list<const char *> lines) {
-    QString text;
-    for (const char *line : lines) text += QString::fromUtf8(line) + QStringLiteral("\r\n");
-    return text;
-}
 
 // A block's lines; the last, after the final CR LF, is empty.
 inline QStringList BlockLines(const QString &block) { return block.split(QStringLiteral("\r\n")); }

@@ -257,8 +257,8 @@ protected:
     }
 
     // Cancels each command's dialog, and closes it by its close box, after
-    // filling a start X and a speed: nothing is inserted, and the block and
-    // the material's bore stay as they were.
+    // filling a start X and a speed: nothing is inserted, and the block, the
+    // spindle speed and the material's bore stay as they were.
     void ExpectCancelAndCloseBoxInsertNothing(const std::vector<const char *> &commands) {
         StartWithDocument();
         const struct {
@@ -271,6 +271,7 @@ protected:
         for (const char *command : commands) {
             for (const auto &way : ways) {
                 g_OutputBlock = "OLD";
+                g_SpindleSpeed = 1230;
                 g_MaterialID = 20;
                 ASSERT_TRUE(RunCommand(command, [&way](frmProcess *f) {
                     SetBoxText(f, "StartX", "30");
@@ -280,6 +281,7 @@ protected:
                 EXPECT_FALSE(g_DialogOK) << command << " " << way.name;
                 EXPECT_EQ(m_pane->Text(), "AAA\r\nBBB\r\nCCC\r\n") << command << " " << way.name;
                 EXPECT_EQ(g_OutputBlock, "OLD") << command << " " << way.name;
+                EXPECT_EQ(g_SpindleSpeed, 1230) << command << " " << way.name;
                 EXPECT_EQ(g_MaterialID, 20) << command << " " << way.name;
             }
         }

@@ -319,9 +319,10 @@ TEST_F(TurningCommandsTest, UnreadableConditionRowLeavesTheDialogAsDesigned) {
 TEST_F(TurningCommandsTest, MenusFollowTheSetupEntry) {
     StartMain();
     const QList<QAction *> entries = m_main->Process->actions();
-    ASSERT_GE(entries.size(), 8);
+    ASSERT_GE(entries.size(), 9);
     EXPECT_EQ(entries[0]->objectName(), "ProcessSetup");
-    EXPECT_TRUE(entries[1]->isSeparator());
+    EXPECT_EQ(entries[1]->objectName(), "ProcessUGC");
+    EXPECT_TRUE(entries[2]->isSeparator());
     const struct {
         const char *name, *caption;
         QStringList names, captions;
@@ -337,7 +338,7 @@ TEST_F(TurningCommandsTest, MenusFollowTheSetupEntry) {
         {"ProcessDrill", "ドリル", {"ProcessDrillHss", "ProcessDrillU"}, {"ハイス", "超硬"}},
     };
     for (int i = 0; i < 5; ++i) {
-        QMenu *submenu = entries[2 + i]->menu();
+        QMenu *submenu = entries[3 + i]->menu();
         ASSERT_NE(submenu, nullptr) << submenus[i].name;
         EXPECT_EQ(submenu->objectName(), submenus[i].name);
         EXPECT_EQ(submenu->title(), submenus[i].caption);
@@ -349,7 +350,7 @@ TEST_F(TurningCommandsTest, MenusFollowTheSetupEntry) {
         EXPECT_EQ(seenNames, submenus[i].names);
         EXPECT_EQ(seenCaptions, submenus[i].captions) << submenus[i].name;
     }
-    EXPECT_EQ(entries[7]->objectName(), "ProcessMDrill") << "the rotary-tool submenus come after";
+    EXPECT_EQ(entries[8]->objectName(), "ProcessMDrill") << "the rotary-tool submenus come after";
 }
 
 }  // namespace

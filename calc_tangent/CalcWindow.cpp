@@ -1,0 +1,270 @@
+#include "CalcWindow.h"
+
+#include "CalcPicture.h"
+#include "platform/ControlNames.h"
+#include "platform/MsgBox.h"
+#include "platform/WindowPrinter.h"
+#include "workspace/frmMain.h"
+#include "workspace/nc_text.h"
+#include "workspace/runtime.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace brennvik {
+
+namespace {
+
+// Size of the read-out in twips.
+constexpr double kReadoutWidthTwips = 2655;
+constexpr double kReadoutHeightTwips = 300;
+
+// Recomputes when the box loses the focus; Enter runs `onEnter` and is
+// then passed to the box as any other key.
+class InputBoxEvents : public QObject {
+public:
+    InputBoxEvents(QLineEdit *box, std::function<void()> onFocusOut, std::function<void()> onEnter)
+        : QObject(box), m_onFocusOut(std::move(onFocusOut)), m_onEnter(std::move(onEnter)) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() == QEvent::FocusOut) {
+            m_onFocusOut();
+        } else if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) m_onEnter();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_onFocusOut;
+    std::function<void()> m_onEnter;
+};
+
+QString CaptionOf(QWidget *control) {
+    if (auto *label = qobject_cast<QLabel *>(control)) return label->text();
+    if (auto *button = qobject_cast<QAbstractButton *>(control)) return button->text();
+    return {};
+}
+
+void SetCaptionOf(QWidget *control, const QString &caption) {
+    if (auto *label = qobject_cast<QLabel *>(control)) label->setText(caption);
+    else if (auto *button = qobject_cast<QAbstractButton *>(control)) button->setText(caption);
+}
+
+}  // namespace
+
+CalcWindow::CalcWindow(const char *name, const QString &caption, QSizeF areaTwips) : QWidget(nullptr, Qt::Window) {
+    setObjectName(QString::fromLatin1(name));
+    setWindowTitle(caption);
+    setAttribute(Qt::WA_DeleteOnClose);
+    // Without an owner, yet the program ends with its main window.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setMouseTracking(true);
+    Picture1 = new CalcPicture(areaTwips, this);
+    Picture3 = Named(new QLabel(Picture1), "Picture3");
+    Picture3->setAutoFillBackground(true);
+    QPalette palette = Picture3->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    Picture3->setPalette(palette);
+    QFont font(QStringLiteral("ＭＳ ゴシック"), 12);
+    font.setStyleHint(QFont::TypeWriter);
+    Picture3->setFont(font);
+    const QSize readout(TwipsToPixels(kReadoutWidthTwips), TwipsToPixels(kReadoutHeightTwips));
+    Picture3->setGeometry(0, Picture1->height() - readout.height(), readout.width(), readout.height());
+    Picture3->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Picture3->hide();
+    connect(Picture1, &CalcPicture::MouseMoved, this, &CalcWindow::ShowReadout);
+}
+
+CalcWindow::~CalcWindow() { m_unloading = true; }
+
+CalcForm CalcWindow::ReadForm() const {
+    CalcForm form;
+    for (QLineEdit *box : findChildren<QLineEdit *>())
+        if (!box->objectName().isEmpty()) form.SetText(box->objectName(), box->text());
+    for (QAbstractButton *button : findChildren<QAbstractButton *>())
+        if (button->isCheckable() && !button->objectName().isEmpty()) form.SetOn(button->objectName(), button->isChecked());
+    return form;
+}
+
+void CalcWindow::WriteForm(const CalcForm &form) {
+    for (auto it = form.Texts().begin(); it != form.Texts().end(); ++it) {
+        QLineEdit *box = findChild<QLineEdit *>(it.key());
+        if (box && box->text() != it.value()) box->setText(it.value());
+    }
+    for (auto it = form.EnabledStates().begin(); it != form.EnabledStates().end(); ++it)
+        if (QWidget *control = findChild<QWidget *>(it.key())) control->setEnabled(it.value());
+}
+
+bool CalcWindow::Recalc() {
+    if (m_unloading) return false;
+    CalcForm form = ReadForm();
+    Drawing drawing = Picture1->CurrentDrawing();
+    const bool solved = RunRecalc([this](CalcForm &f, Drawing &d) { Compute(f, d); }, form, drawing);
+    WriteForm(form);
+    Picture1->SetDrawing(drawing);
+    return solved;
+}
+
+Plane CalcWindow::CurrentPlane() const { return OptionXY && OptionXY->isChecked() ? Plane::XY : Plane::XZ; }
+
+void CalcWindow::OptionPlane_Click() {
+    const Plane plane = CurrentPlane();
+    for (QWidget *control : m_planeCaptions) SetCaptionOf(control, PlaneCaption(CaptionOf(control), plane));
+    PlaneChanged(plane);
+    Recalc();
+    if (m_firstBox) m_firstBox->setFocus(Qt::OtherFocusReason);
+}
+
+void CalcWindow::PrintWindow() {
+    std::unique_ptr<QPrinter> printer = OpenDefaultPrinter();
+    if (!printer) {
+        MsgBox(QStringLiteral("プリンターが見つかりません。"), vbOKOnly | vbExclamation, QStringLiteral("印刷"));
+        return;
+    }
+    Picture1->SetPrinting(true);
+    Picture3->hide();
+    Recalc();
+    const bool printed = PrintWindowImage(*printer, this);
+    Picture1->SetPrinting(false);
+    Picture3->show();
+    Recalc();
+    if (!printed) MsgBox(QStringLiteral("印刷できませんでした。"), vbOKOnly | vbExclamation, QStringLiteral("印刷"));
+}
+
+void CalcWindow::SetKeepInFront(bool inFront) {
+    if (bool(windowFlags() & Qt::WindowStaysOnTopHint) == inFront) return;
+    const bool shown = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, inFront);
+    // Changing a window's flags hides it.
+    if (shown) show();
+}
+
+void CalcWindow::Insert(const QString &line) {
+    try {
+        InsertAtCaret(line);
+    } catch (const RuntimeError &) {
+        // The current document was closed: there is nowhere to insert.
+    }
+}
+
+QLineEdit *CalcWindow::InputBox(const char *name, const QString &toolTip) {
+    auto *box = Named(new QLineEdit(this), name);
+    box->setToolTip(toolTip);
+    box->installEventFilter(new InputBoxEvents(
+        box, [this] { Recalc(); },
+        [this, box] {
+            const auto next = m_enterOrder.find(box);
+            if (next != m_enterOrder.end()) next->second->setFocus(Qt::OtherFocusReason);
+        }));
+    if (!m_firstBox) m_firstBox = box;
+    return box;
+}
+
+QLineEdit *CalcWindow::ResultBox(const char *name, const QString &toolTip) {
+    auto *box = Named(new QLineEdit(this), name);
+    box->setToolTip(toolTip);
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::ClickFocus);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+    box->setPalette(palette);
+    return box;
+}
+
+QLabel *CalcWindow::Label(const char *name, const QString &caption) { return Named(new QLabel(caption, this), name); }
+
+QRadioButton *CalcWindow::RecalcOption(QWidget *parent, const char *name, const QString &caption) {
+    auto *option = Named(new QRadioButton(caption, parent), name);
+    connect(option, &QRadioButton::clicked, this, [this] { Recalc(); });
+    return option;
+}
+
+QCheckBox *CalcWindow::RecalcCheck(QWidget *parent, const char *name, const QString &caption) {
+    auto *check = Named(new QCheckBox(caption, parent), name);
+    connect(check, &QCheckBox::clicked, this, [this] { Recalc(); });
+    return check;
+}
+
+QPushButton *CalcWindow::Button(const char *name, const QString &caption, std::function<void()> onClick) {
+    auto *button = Named(new QPushButton(caption, this), name);
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, [onClick = std::move(onClick)] { onClick(); });
+    return button;
+}
+
+QPushButton *CalcWindow::PointInsertButton(const char *name, QLineEdit *x, QLineEdit *z) {
+    return Button(name, QStringLiteral("X Z 挿入"),
+                  [this, x, z] { Insert(PointLine(x->text(), z->text(), CurrentPlane())); });
+}
+
+QPushButton *CalcWindow::CentreInsertButton(const char *name, QLineEdit *i, QLineEdit *k) {
+    return Button(name, QStringLiteral("I K 挿入"),
+                  [this, i, k] { Insert(CentreLine(i->text(), k->text(), CurrentPlane())); });
+}
+
+QGroupBox *CalcWindow::PlaneFrame() {
+    Frame2 = Named(new QGroupBox(QStringLiteral("座標"), this), "Frame2");
+    OptionXZ = Named(new QRadioButton(QStringLiteral("Ｘ-Ｚ"), Frame2), "OptionXZ");
+    OptionXY = Named(new QRadioButton(QStringLiteral("Ｘ－Ｙ"), Frame2), "OptionXY");
+    OptionXZ->setChecked(true);
+    auto *layout = new QHBoxLayout(Frame2);
+    layout->addWidget(OptionXZ);
+    layout->addWidget(OptionXY);
+    for (QRadioButton *option : {OptionXZ, OptionXY})
+        connect(option, &QRadioButton::clicked, this, &CalcWindow::OptionPlane_Click);
+    return Frame2;
+}
+
+void CalcWindow::SetEnterOrder(std::initializer_list<QWidget *> order) {
+    QWidget *previous = nullptr;
+    for (QWidget *control : order) {
+        if (auto *box = qobject_cast<QLineEdit *>(previous)) m_enterOrder[box] = control;
+        previous = control;
+    }
+}
+
+void CalcWindow::SetPlaneCaptions(std::initializer_list<QWidget *> controls) {
+    m_planeCaptions.insert(m_planeCaptions.end(), controls.begin(), controls.end());
+}
+
+void CalcWindow::RecalcWhenPictureFocused() {
+    Picture1->setFocusPolicy(Qt::StrongFocus);
+    connect(Picture1, &CalcPicture::GotFocus, this, [this] { Recalc(); });
+}
+
+void CalcWindow::ShowReadout(QPointF position) {
+    Picture1->setCursor(Qt::CrossCursor);
+    Picture3->setText(ReadoutText(position.x(), position.y(), CurrentPlane()));
+    Picture3->show();
+}
+
+void CalcWindow::mouseMoveEvent(QMouseEvent *event) {
+    Picture3->hide();
+    QWidget::mouseMoveEvent(event);
+}
+
+QPoint LowerRightPlacement(const QRect &screen, const QSize &window, int right, int bottom) {
+    return {std::max(screen.left(), screen.right() + 1 - window.width() - right),
+            std::max(screen.top(), screen.bottom() + 1 - window.height() - bottom)};
+}
+
+void UnloadCalculatorWindows() {
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (auto *calculator = qobject_cast<CalcWindow *>(window)) delete calculator;
+}
+
+}  // namespace brennvik

@@ -1,0 +1,143 @@
+#pragma once
+// The frame of every calculator window: a modeless window without an owner,
+// one instance per class, whose drawing area shows what the window's
+// compute procedure drew. A window is written on it in four steps:
+//
+//   class frmExample : public CalcWindow {
+//   public:
+//       frmExample() : CalcWindow("frmExample", QStringLiteral("例")) {
+//           Text1 = InputBox("Text1");            // recompute on losing the focus
+//           Text2 = ResultBox("Text2");           // locked, not in the tab order
+//           Option1 = RecalcOption(frame, "Option1", "1");
+//           SetEnterOrder({Text1, Text3, Option1}); // Enter moves along the list
+//           SetPlaneCaptions({Label2, Command4});  // relabelled by the plane switch
+//           ... lay the controls out around Picture1 ...
+//       }
+//   protected:
+//       void Compute(CalcForm &form, Drawing &drawing) override { RecalcExample(form, drawing); }
+//   };
+//
+// The compute procedure is a free function of the form and the drawing
+// (calc_form.h), testable without the window; Recalc() reads the controls
+// into a form, runs it under the error trap and writes back the boxes, the
+// enabled states and the drawing.
+
+#include "calc_form.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <initializer_list>
+#include <map>
+#include <vector>
+
+class QAbstractButton;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace brennvik {
+
+class CalcPicture;
+
+class CalcWindow : public QWidget {
+    Q_OBJECT
+public:
+    // `areaTwips`: the inside of the drawing area.
+    CalcWindow(const char *name, const QString &caption, QSizeF areaTwips = DefaultAreaTwips());
+    ~CalcWindow() override;
+
+    // The drawing area, and the coordinate read-out lying over its lower-left corner.
+    CalcPicture *Picture1 = nullptr;
+    QLabel *Picture3 = nullptr;
+    // The plane option, when the window has one (PlaneFrame()).
+    QGroupBox *Frame2 = nullptr;
+    QRadioButton *OptionXZ = nullptr;
+    QRadioButton *OptionXY = nullptr;
+
+    // Reads the controls into a form, runs Compute under the error trap and
+    // shows the results; false when the computation failed.
+    bool Recalc();
+    // The state of every named box, option and check box.
+    CalcForm ReadForm() const;
+    // Writes back the texts and enabled states of a form.
+    void WriteForm(const CalcForm &form);
+
+    // The plane switch: relabels the captions given to SetPlaneCaptions,
+    // lets the window switch its own controls (PlaneChanged), recomputes and
+    // puts the focus into the first input box.
+    void OptionPlane_Click();
+    // The print sequence: on white with inverted lines, the read-out hidden,
+    // the window's image on the default printer, then back to normal. With
+    // no printer a message says so and nothing else happens.
+    void PrintWindow();
+    // Keeps the window in front of all others, or gives it its normal place.
+    void SetKeepInFront(bool inFront);
+    // Puts a line at the caret of the current document; with no document
+    // nothing happens and nothing is shown.
+    void Insert(const QString &line);
+
+    Plane CurrentPlane() const;
+
+protected:
+    virtual void Compute(CalcForm &form, Drawing &drawing) = 0;
+    // The window's own switches of the plane change (disabling a frame).
+    virtual void PlaneChanged(Plane) {}
+
+    // Controls of the frame's kinds, each with its object name.
+    // An input box: white, in the tab order, recomputes when it loses the focus.
+    QLineEdit *InputBox(const char *name, const QString &toolTip = QString());
+    // A result box: locked, button-face coloured, not in the tab order.
+    QLineEdit *ResultBox(const char *name, const QString &toolTip = QString());
+    QLabel *Label(const char *name, const QString &caption);
+    // Options and check boxes whose click recomputes.
+    QRadioButton *RecalcOption(QWidget *parent, const char *name, const QString &caption);
+    QCheckBox *RecalcCheck(QWidget *parent, const char *name, const QString &caption);
+    QPushButton *Button(const char *name, const QString &caption, std::function<void()> onClick);
+    // The insert button of a point: " X" x " Z" z from two boxes, in the current plane.
+    QPushButton *PointInsertButton(const char *name, QLineEdit *x, QLineEdit *z);
+    QPushButton *CentreInsertButton(const char *name, QLineEdit *i, QLineEdit *k);
+    // Frame2 "座標" with OptionXZ "Ｘ-Ｚ" (selected) and OptionXY "Ｘ－Ｙ".
+    QGroupBox *PlaneFrame();
+    // Enter in each box of the list moves the focus to the control after it.
+    void SetEnterOrder(std::initializer_list<QWidget *> order);
+    // Labels and buttons whose captions follow the plane.
+    void SetPlaneCaptions(std::initializer_list<QWidget *> controls);
+    // Recomputes when the drawing area gets the focus.
+    void RecalcWhenPictureFocused();
+
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    void ShowReadout(QPointF position);
+
+    std::vector<QWidget *> m_planeCaptions;
+    std::map<QLineEdit *, QWidget *> m_enterOrder;
+    QLineEdit *m_firstBox = nullptr;
+    // Set while the window is destroyed: the boxes' last focus loss computes nothing.
+    bool m_unloading = false;
+};
+
+// Shows a calculator's single instance modeless, creating it first; an open
+// window comes to the front with its boxes as they are.
+template <class Window>
+Window *ShowCalculator(QPointer<Window> &instance) {
+    if (!instance) instance = new Window;
+    instance->show();
+    instance->raise();
+    instance->activateWindow();
+    return instance;
+}
+
+// Where a window of outer size `window` stands `right` and `bottom` pixels
+// from the lower-right corner of `screen`, kept on the screen.
+QPoint LowerRightPlacement(const QRect &screen, const QSize &window, int right, int bottom);
+
+// Unloads every open calculator window (tests; the program's end).
+void UnloadCalculatorWindows();
+
+}  // namespace brennvik

@@ -1,0 +1,89 @@
+#include "calc_form.h"
+
+#include "calc_math.h"
+#include "workspace/nc_text.h"
+#include "workspace/runtime.h"
+
+namespace brennvik {
+
+double CalcForm::Number(const QString &box) const { return Val(Text(box)); }
+
+void CalcForm::SetResult(const QString &box, double &value) {
+    Finite(value);
+    SetText(box, FormatNcNumber(value));
+}
+
+void CalcForm::SetResult(const QString &box, const double &value) { SetText(box, FormatNcNumber(Finite(value))); }
+
+int CalcForm::SelectedIndex(const QString &name, int count) const {
+    for (int i = 0; i < count; ++i)
+        if (IsOn(name + u'_' + QString::number(i))) return i;
+    return -1;
+}
+
+bool RunRecalc(const RecalcProcedure &recalc, CalcForm &form, Drawing &drawing) {
+    try {
+        recalc(form, drawing);
+        return true;
+    } catch (const RuntimeError &) {
+        drawing.PrintFailure();
+        return false;
+    }
+}
+
+QString PointLine(const QString &x, const QString &z, Plane plane) {
+    return QStringLiteral(" X") + x + (plane == Plane::XY ? QStringLiteral(" Y") : QStringLiteral(" Z")) + z +
+           QStringLiteral("\r\n");
+}
+
+QString CentreLine(const QString &i, const QString &k, Plane plane) {
+    return QStringLiteral(" I") + i + (plane == Plane::XY ? QStringLiteral(" J") : QStringLiteral(" K")) + k +
+           QStringLiteral("\r\n");
+}
+
+namespace {
+struct CaptionPair {
+    const char *xz;
+    const char *xy;
+};
+const CaptionPair kPlaneCaptions[] = {
+    {"Z", "Y"},
+    {"K", "J"},
+    {"CZ", "CY"},
+    {"X Z 挿入", "X Y 挿入"},
+    {"I K 挿入", "I J 挿入"},
+    {"XZL挿入", "XYL挿入"},
+};
+
+// A single-precision number as the platform prints it: a blank or the
+// minus sign, the digits, a trailing blank.
+QString PrintedNumber(float v) { return (v < 0 ? QString() : QStringLiteral(" ")) + NumberText(v) + u' '; }
+
+float FlooredThousandths(float v) { return Int(v * 1000.0f) / 1000.0f; }
+}  // namespace
+
+QString PlaneCaption(const QString &caption, Plane plane) {
+    for (const CaptionPair &pair : kPlaneCaptions) {
+        const QString xz = QString::fromUtf8(pair.xz);
+        const QString xy = QString::fromUtf8(pair.xy);
+        if (plane == Plane::XY && caption == xz) return xy;
+        if (plane == Plane::XZ && caption == xy) return xz;
+    }
+    return caption;
+}
+
+QString ReadoutText(double x, double y, Plane plane) {
+    const float fx = float(x);
+    const float fy = float(y);
+    if (plane == Plane::XZ)
+        return u'X' + PrintedNumber(FlooredThousandths(-2.0f * fy)) + QStringLiteral(" Z") +
+               PrintedNumber(FlooredThousandths(fx));
+    return u'X' + PrintedNumber(FlooredThousandths(fx)) + QStringLiteral(" Y") + PrintedNumber(FlooredThousandths(-fy));
+}
+
+void DrawAngleLineOnly(Drawing &drawing, double a) {
+    drawing.SetScale(DefaultView());
+    drawing.Line({10000 * Cos(a), -10000 * Sin(a)}, {-10000 * Cos(a), 10000 * Sin(a)}, kConstruction);
+}
+
+}  // namespace brennvik

@@ -1,0 +1,31 @@
+#include "calc_math.h"
+
+#include "workspace/workspace_state.h"
+
+#include <cmath>
+
+namespace brennvik {
+
+double Finite(double v) {
+    if (!std::isfinite(v)) RaiseError(kErrOverflow);
+    return v;
+}
+
+double Sqr(double v) {
+    if (v < 0 || std::isnan(v)) RaiseError(kErrInvalidCall);
+    return Finite(std::sqrt(v));
+}
+
+double Sin(double a) { return Finite(std::sin(Finite(a))); }
+double Cos(double a) { return Finite(std::cos(Finite(a))); }
+double Tan(double a) { return Finite(std::tan(Finite(a))); }
+double Atn(double v) { return Finite(std::atan(Finite(v))); }
+
+double ArcCos(double c) { return Atn(Divide(-c, Sqr(-c * c + 1))) + 2 * Atn(1); }
+
+double Radians(double degrees) { return Finite(degrees * (g_Pi * 2) / 360); }
+double Degrees(double radians) { return Finite(radians * 180 / g_Pi); }
+
+void NoSolution() { RaiseError(kErrInvalidCall); }
+
+}  // namespace brennvik

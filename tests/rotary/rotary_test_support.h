@@ -1,0 +1,43 @@
+#pragma once
+// The rotary-tool blocks' tests start from the generator tests' state (a
+// first start's machine settings: neither MacTurn nor MULTUS, OSP-U100,
+// home X500 Z500, approach X200 Z50), without tool-shape lines, and with the
+// values of the face-drill example: tool 5, V 80, F 0.1, drill 10, a hole at
+// X40 from the face at Z0 to Z-20, coolant on.
+
+#include "process/generator_test_support.h"
+
+#include "process/machine_settings.h"
+#include "process/process_state.h"
+
+namespace brennvik {
+
+class RotaryBlockTest : public GeneratorTest {
+protected:
+    void SetUp() override {
+        GeneratorTest::SetUp();
+        g_ToolFrom = false;
+        g_ToolNumber = 5;
+        g_ParamV = 80;
+        g_ParamF = 0.1;
+        g_ParamD = 0;
+        g_ParamL = 0;
+        g_ParamU = 10;
+        g_ParamW = 0;
+        g_ParamC = 1;
+        g_StartX = 40;
+        g_StartZ = 0;
+        g_StartC = 0;
+        g_EndX = 0;
+        g_EndZ = -20;
+        g_EndC = 0;
+    }
+
+    // Both machine-type switches on, as a hand-edited settings store can say.
+    static void SetBothMachineTypes() {
+        g_MacTurn = true;
+        g_MULTUS = true;
+    }
+};
+
+}  // namespace brennvik
