@@ -34,6 +34,10 @@ public:
     QString SelText() const;
     // Replaces the selection (or inserts at the caret); the caret ends behind it.
     void SetSelText(const QString &text);
+    // Replaces the selection by the clipboard's plain text; with no text on
+    // the clipboard nothing happens. The paste keys and dropped text take
+    // this way too.
+    void Paste();
     // Selects `length` characters from `start`, positions as Text() counts them.
     void Select(int start, int length);
 
@@ -90,15 +94,18 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    bool canInsertFromMimeData(const QMimeData *source) const override;
+    void insertFromMimeData(const QMimeData *source) override;
 
 private:
+    void PasteText(const QString &text);
     QTextCursor CursorFor(int start, int length) const;
     void OnContentsChange(int position, int removed, int added);
+    // Hashes the text of the lines that hold [position, position + length]
+    // into their blocks' state; true when one of them differs from before.
+    bool RehashLines(int position, int length);
     bool m_dataChanged = false;
     bool m_hideSelection = true;
-    // The document's characters as last seen, with the final paragraph mark,
-    // to tell a change of text from a change of format.
-    QString m_seen;
     bool m_textChangePending = false;
 };
 

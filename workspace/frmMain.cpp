@@ -6,11 +6,13 @@
 #include "frmAbout.h"
 #include "platform/ExternalPrograms.h"
 #include "platform/KeyboardLocks.h"
+#include "platform/Screens.h"
 #include "platform/SettingsStore.h"
 #include "program_files.h"
 #include "runtime.h"
 #include "startup.h"
 #include "toolbar_icons.h"
+#include "window_placement.h"
 #include "workspace_state.h"
 
 #include <QCloseEvent>
@@ -420,13 +422,22 @@ void frmMain::sbStatusBar_PanelClick(int panel) {
 }
 
 void frmMain::ApplyWindowPlacement() {
+    double pixels[4];
     for (int i = 0; i < 4; ++i) {
         m_placementTwips[size_t(i)] = GetSettingSingle(kSettings, QString::fromLatin1(kPlacementKeys[i]),
                                                        kPlacementDefaults[i]);
-        m_placementPixels[size_t(i)] = TwipsToPixels(m_placementTwips[size_t(i)]);
+        pixels[i] = double(m_placementTwips[size_t(i)]) / kTwipsPerPixel;
     }
-    move(m_placementPixels[0], m_placementPixels[1]);
-    resize(m_placementPixels[2], m_placementPixels[3]);
+    // A placement that would not fit, or not be seen, is brought onto a
+    // screen; what was applied is what the exit stores.
+    const QRect placed = FitWindowToScreens(pixels[0], pixels[1], pixels[2], pixels[3], AvailableScreenAreas());
+    const int applied[4] = {placed.x(), placed.y(), placed.width(), placed.height()};
+    for (int i = 0; i < 4; ++i) {
+        if (applied[i] != std::round(pixels[i])) m_placementTwips[size_t(i)] = float(applied[i] * kTwipsPerPixel);
+        m_placementPixels[size_t(i)] = applied[i];
+    }
+    move(placed.topLeft());
+    resize(placed.size());
 }
 
 void frmMain::SaveWindowPlacement() {
@@ -475,13 +486,11 @@ void frmMain::MDIForm_Load(const QStringList &commandLineFiles) {
     // 9.
     if (g_MainWindowHooks.loadCuttingConditions) g_MainWindowHooks.loadCuttingConditions();
     // 10. Each argument is one path; an empty one opens nothing.
-    bool opened = false;
-    for (const QString &path : commandLineFiles) {
-        if (path.isEmpty()) continue;
-        OpenFileInNewDocument(path);
-        opened = true;
-    }
-    if (opened) EnableDocumentCommands();
+    QStringList files = commandLineFiles;
+    files.removeAll(QString());
+    if (files.isEmpty()) return;
+    OpenFilesInNewDocuments(files);
+    EnableDocumentCommands();
 }
 
 void frmMain::MDIForm_Unload() {

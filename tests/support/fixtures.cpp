@@ -10,6 +10,7 @@
 #include "platform/Modal.h"
 #include "platform/Printer.h"
 #include "platform/PrinterDialog.h"
+#include "platform/Screens.h"
 #include "platform/SettingsStore.h"
 #include "platform/WindowPrinter.h"
 #include "process/block_steps.h"
@@ -50,6 +51,7 @@ void ProgramFixture::SetUp() {
     ResetRenumberSettings();
     ClearKeptDialogError();
     UseInProcessKeyStates(false, false, false);
+    UseScreenAreas({kTestScreen});
     Printer::Reset();
     // A test that opens these dialogs scripts them.
     SetFontDialogResponder([](FontChoice &) {
@@ -100,6 +102,7 @@ void ProgramFixture::TearDown() {
     SetModalDriver({});
     SetMsgBoxResponder({});
     SetSettingsFilePath(QString());
+    UseScreenAreas({});
 }
 
 void ProgramFixture::WriteSettingsFile(const QByteArray &ini) {
