@@ -18,6 +18,7 @@
 #include "process/material.h"
 #include "process/machine_settings.h"
 #include "process/process_state.h"
+#include "rotary/tilted_plane.h"
 #include "workspace/document_slots.h"
 #include "workspace/frmMain.h"
 #include "workspace/startup.h"
@@ -43,6 +44,7 @@ void ProgramFixture::SetUp() {
     ResetBlockSteps();
     ResetSearchState();
     ResetRenumberSettings();
+    ResetTiltedPlaneState();
     ClearKeptDialogError();
     UseInProcessKeyStates(false, false, false);
     m_msgBoxes.clear();
