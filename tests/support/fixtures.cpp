@@ -22,6 +22,7 @@
 #include "process/material.h"
 #include "process/machine_settings.h"
 #include "process/process_state.h"
+#include "rotary/tilted_plane.h"
 #include "workspace/PrintSetting.h"
 #include "workspace/document_slots.h"
 #include "workspace/frmAbout.h"
@@ -49,6 +50,7 @@ void ProgramFixture::SetUp() {
     ResetBlockSteps();
     ResetSearchState();
     ResetRenumberSettings();
+    ResetTiltedPlaneState();
     ClearKeptDialogError();
     UseInProcessKeyStates(false, false, false);
     UseScreenAreas({kTestScreen});
