@@ -2,6 +2,7 @@
 
 #include "AnsiCodec.h"
 #include "Colors.h"
+#include "KeyboardLocks.h"
 
 #include <QKeyEvent>
 #include <QMimeData>
@@ -19,6 +20,15 @@ QString FromEditorText(QString t) {
 }
 
 QString SeenText(const QTextDocument *d) { return d->toRawText() + QChar(QChar::ParagraphSeparator); }
+
+// A letter as the program's Caps Lock makes it: while the lock is on, a
+// capital, or a small letter with Shift, whatever the system's lock says.
+QChar WithCapsLock(QChar typed, bool shift) {
+    const char16_t c = typed.unicode();
+    const bool letter = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+    if (!letter || !KeyLockState(VK_CAPITAL)) return typed;
+    return shift ? typed.toLower() : typed.toUpper();
+}
 }  // namespace
 
 RichTextPane::RichTextPane(QWidget *parent) : QPlainTextEdit(parent) {
@@ -156,6 +166,15 @@ void RichTextPane::SetSelBold(bool bold) {
     if (!c.hasSelection()) mergeCurrentCharFormat(f);
 }
 
+void RichTextPane::AsOneEdit(const std::function<void()> &edit) {
+    QTextCursor block(document());
+    block.beginEditBlock();
+    edit();
+    block.endEditBlock();
+}
+
+void RichTextPane::FollowInsertKeyState() { setOverwriteMode(KeyLockState(VK_INSERT)); }
+
 bool RichTextPane::CanUndo() const { return document()->isUndoAvailable(); }
 
 void RichTextPane::SetHideSelection(bool hide) {
@@ -178,15 +197,32 @@ void RichTextPane::keyPressEvent(QKeyEvent *event) {
         event->accept();
         return;
     }
+    if (event->key() == Qt::Key_Insert && event->modifiers() == Qt::NoModifier) {
+        keybd_event(VK_INSERT, KEYEVENTF_KEYDOWN);
+        keybd_event(VK_INSERT, KEYEVENTF_KEYUP);
+        FollowInsertKeyState();
+        event->accept();
+        return;
+    }
+    // The state may have been switched from the status bar meanwhile.
+    FollowInsertKeyState();
     const QString t = event->text();
     if (t.size() == 1 && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        const QChar ch = t[0];
+        const QChar ch = WithCapsLock(t[0], event->modifiers() & Qt::ShiftModifier);
         if (ch.unicode() >= 32 || ch == u'\r' || ch == u'\t' || ch == u'\b') emit KeyPress(AnsiCodec::charCode(ch));
+        if (ch != t[0]) {
+            QKeyEvent typed(event->type(), event->key(), event->modifiers(), QString(ch), event->isAutoRepeat(),
+                            quint16(event->count()));
+            QPlainTextEdit::keyPressEvent(&typed);
+            event->setAccepted(typed.isAccepted());
+            return;
+        }
     }
     QPlainTextEdit::keyPressEvent(event);
 }
 
 void RichTextPane::focusInEvent(QFocusEvent *event) {
+    FollowInsertKeyState();
     QPlainTextEdit::focusInEvent(event);
     emit GotFocus();
 }

@@ -8,6 +8,8 @@
 
 #include <QPlainTextEdit>
 
+#include <functional>
+
 namespace brennvik {
 
 class RichTextPane : public QPlainTextEdit {
@@ -51,6 +53,14 @@ public:
     bool HideSelection() const { return m_hideSelection; }
     void SetHideSelection(bool hide);
 
+    // Runs `edit` (selections, colours, text changes through this pane) as
+    // one step of the pane's own undo.
+    void AsOneEdit(const std::function<void()> &edit);
+
+    // Typing overwrites while the Insert key's state is on; the Insert key
+    // toggles that state, and a pane takes it over when it gets the focus.
+    void FollowInsertKeyState();
+
     // The pane's own undo of its last edit.
     void Undo() { undo(); }
     bool CanUndo() const;
@@ -64,7 +74,8 @@ public:
 
 signals:
     // A printable or control character typed by the user, before the pane
-    // inserts it: its code in the ANSI code page.
+    // inserts it: its code in the ANSI code page. While the program's Caps
+    // Lock is on, a letter is typed as a capital (small with Shift).
     void KeyPress(int keyCode);
     // The text changed (a change of colour or weight alone is none).
     void Change();

@@ -1,6 +1,7 @@
 #include "rotary_commands.h"
 
 #include "contour_milling.h"
+#include "measuring_commands.h"
 #include "rotary_frame.h"
 #include "rotary_holes.h"
 #include "spindle_tapping.h"
@@ -165,6 +166,18 @@ void InstallRotaryCommands(frmMain &main) {
                      {"SipndleTap_2", "同期タップ（リジット）", [] { SipndleTap_Click(2); }}});
     main.AddSubmenu(process, "ProcessMT", "ATC 準備指令",
                     {{"ProcessMT1", "Ｌ工具", ProcessMT1_Click}, {"ProcessMT3", "Ｍ工具", ProcessMT3_Click}});
+    // Touch-probe measuring ends the menu: in the machine, then outside it.
+    QMenu *inside = main.AddSubmenu(process, "ProcessMeasureInside", "機内計測");
+    main.AddSubmenu(inside, "ProcessMeasuerZero", "原点設定",
+                    {{"ProcessMeasuerZeroZaxis", "Z軸", ProcessMeasuerZeroZaxis_Click},
+                     {"ProcessMeasuerZeroCaxis", "C軸", ProcessMeasuerZeroCaxis_Click}});
+    main.AddSubmenu(inside, "ProcessMeasuerOut", "外径計測",
+                    {{"ProcessMeasuerOutR", "半径計測", ProcessMeasuerOutR_Click},
+                     {"ProcessMeasuerOutD", "直径計測", ProcessMeasuerOutD_Click}});
+    main.AddSubmenu(inside, "ProcessMeasuerIn", "内径計測",
+                    {{"ProcessMeasuerInR", "半径計測", ProcessMeasuerInR_Click},
+                     {"ProcessMeasuerInD", "直径計測", ProcessMeasuerInD_Click}});
+    main.AddEntry(process, "ProcessMeasuerOutside", "機外計測", ProcessMeasuerOutside_Click);
 }
 
 }  // namespace brennvik
