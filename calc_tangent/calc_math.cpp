@@ -21,6 +21,22 @@ double Cos(double a) { return Finite(std::cos(Finite(a))); }
 double Tan(double a) { return Finite(std::tan(Finite(a))); }
 double Atn(double v) { return Finite(std::atan(Finite(v))); }
 
+namespace {
+// How near, in right angles, an angle must lie to a multiple of 90 degrees
+// to count as that multiple.
+constexpr double kRightAngleTolerance = 1e-9;
+}  // namespace
+
+double AngleTan(double a) {
+    const double rightAngles = Finite(a) / (g_Pi / 2);
+    const double nearest = std::nearbyint(rightAngles);
+    if (std::fabs(rightAngles - nearest) < kRightAngleTolerance) {
+        if (std::fmod(nearest, 2) != 0) RaiseError(kErrDivisionByZero);
+        return 0;
+    }
+    return Tan(a);
+}
+
 double ArcCos(double c) { return Atn(Divide(-c, Sqr(-c * c + 1))) + 2 * Atn(1); }
 
 double Radians(double degrees) { return Finite(degrees * (g_Pi * 2) / 360); }
