@@ -87,7 +87,8 @@ void RecalcComplete(CalcForm &form, Drawing &d, const CirclePosition &p) {
     d.SetScale({d.Scale().left, d.Scale().top, sw, sh});
     Arc arc = ArcOf(p, xb, ze, r, c, s);
     const double rise = (p.outside ? xs - arc.X3 : arc.X3 - xs) / 2;
-    const double run = Divide(rise, AngleTan(a));
+    // An upright flank leaves the start diameter straight above P3.
+    const double run = IsUpright(a) ? 0 : Divide(rise, AngleTan(a));
     double z4 = p.plusZ ? arc.Z3 + run : arc.Z3 - run;
     const double zg = p.plusZ ? 1000 : -1000;
     d.SetScale({p.plusZ ? ze - sw / 5 : ze - sw / 5 * 4, (p.outside ? -sh / 4 * 3 : -sh / 4) - arc.X3 / 2, sw, sh});
@@ -129,8 +130,12 @@ void RecalcWithoutStart(CalcForm &form, Drawing &d, const CirclePosition &p) {
     SetCornerView(d, xb, ze, r);
     const double sw = d.Scale().width;
     Arc arc = ArcOf(p, xb, ze, r, c, s);
-    const double zf = p.plusZ ? arc.Z3 + 10 * r : arc.Z3 - 10 * r;
-    const double xf = p.outside ? arc.X3 + 20 * r * AngleTan(a) : arc.X3 - 20 * r * AngleTan(a);
+    // The guide runs along the flank; an upright one straight up or down.
+    const bool upright = IsUpright(a);
+    const double zRun = upright ? 0 : 10 * r;
+    const double xRun = upright ? 20 * r : 20 * r * AngleTan(a);
+    const double zf = p.plusZ ? arc.Z3 + zRun : arc.Z3 - zRun;
+    const double xf = p.outside ? arc.X3 + xRun : arc.X3 - xRun;
 
     form.SetResult("Text6", arc.Xc);
     form.SetResult("Text7", ze);

@@ -3,6 +3,7 @@
 #include "workspace/workspace_state.h"
 
 #include <cmath>
+#include <optional>
 
 namespace brennvik {
 
@@ -27,14 +28,27 @@ namespace {
 constexpr double kRightAngleTolerance = 1e-9;
 }  // namespace
 
-double AngleTan(double a) {
+namespace {
+// The multiple of 90 degrees the angle lies on within the tolerance, if any.
+std::optional<double> RightAngles(double a) {
     const double rightAngles = Finite(a) / (g_Pi / 2);
     const double nearest = std::nearbyint(rightAngles);
-    if (std::fabs(rightAngles - nearest) < kRightAngleTolerance) {
-        if (std::fmod(nearest, 2) != 0) RaiseError(kErrDivisionByZero);
+    if (std::fabs(rightAngles - nearest) < kRightAngleTolerance) return nearest;
+    return std::nullopt;
+}
+}  // namespace
+
+double AngleTan(double a) {
+    if (const auto right = RightAngles(a)) {
+        if (std::fmod(*right, 2) != 0) RaiseError(kErrDivisionByZero);
         return 0;
     }
     return Tan(a);
+}
+
+bool IsUpright(double a) {
+    const auto right = RightAngles(a);
+    return right && std::fmod(*right, 2) != 0;
 }
 
 double ArcCos(double c) { return Atn(Divide(-c, Sqr(-c * c + 1))) + 2 * Atn(1); }

@@ -32,6 +32,9 @@ double Atn(double v);
 // degrees gives the exact value: none at the odd multiples (division by zero,
 // 11), 0 at the even ones, so that dividing by it fails as it does at 0.
 double AngleTan(double a);
+// Whether the angle lies within that hair of 90 or 270 degrees (an upright
+// line, whose tangent AngleTan refuses).
+bool IsUpright(double a);
 
 // Arc cosine as the calculators compute it, Atn(-c / Sqr(-c * c + 1)) +
 // 2 * Atn(1): division by zero at c = 1 and c = -1, invalid call beyond.

@@ -68,6 +68,14 @@ TEST_F(NeckTest, EachInputCaseWritesItsBoxes) {
         {"more than three decimals show as they are",
          {{"Text1", "20"}, {"Text2", "0"}, {"Text3", "0.4125"}}, "Option1",
          {"20.825", "0", "20", "-0.4125", "old", "old", "old", "old", "old", "old"}},
+        // An upright flank: tan 90 came out near -5e9, which put P4 a thousandth off
+        // and the flank's guide 10^11 mm away.
+        {"upright flank, position 4",
+         {{"Text1", "20"}, {"Text2", "0"}, {"Text3", "0.4"}, {"Text4", "90"}, {"Text5", "30"}}, "Option1",
+         {"20.8", "0", "20", "-0.4", "20.8", "-0.8", "0", "0.4", "30", "-0.8"}},
+        {"upright flank without a start diameter",
+         {{"Text1", "20"}, {"Text2", "0"}, {"Text3", "0.4"}, {"Text4", "90"}}, "Option1",
+         {"20.8", "0", "20", "-0.4", "20.799", "-0.801", "-0.001", "0.399", "old", "old"}},
         {"bottom and end face only", {{"Text1", "20"}, {"Text2", "0"}}, "Option1",
          {"old", "old", "old", "old", "old", "old", "old", "old", "old", "old"}},
         {"bottom only", {{"Text1", "20"}}, "Option1",
@@ -100,9 +108,6 @@ TEST_F(NeckTest, UnsolvableInputsPrintTheFailureAndKeepTheBoxes) {
         {"flank parallel to Z never reaches the start diameter", with(kGroove, "Text4", "0")},
         // tan 180 came out near 4e-10: P4's Z stood some 10^10 mm away.
         {"flank at 180 degrees, parallel to Z too", with(kGroove, "Text4", "180")},
-        // tan 90 came out near -5e9: the flank's guide ran 10^11 mm away.
-        {"flank at 90 degrees without a start diameter", with(kWithoutStart, "Text4", "90")},
-        {"flank at 90 degrees", with(kGroove, "Text4", "90")},
         {"start diameter on the bottom: a view of no size", with(kGroove, "Text5", "20")},
         {"no radius, no arc", with(kArcOnly, "Text3", "0")},
         {"no radius without a start diameter", with(kWithoutStart, "Text3", "0")},
