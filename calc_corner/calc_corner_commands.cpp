@@ -1,8 +1,10 @@
 #include "calc_corner_commands.h"
 
 #include "RPM.h"
+#include "frmChamfer.h"
 #include "frmFeed.h"
 #include "frmLineAngle.h"
+#include "frmNeck.h"
 #include "frmNoseRAngle.h"
 #include "frmXY_XC.h"
 #include "workspace/frmMain.h"
@@ -16,9 +18,9 @@ void InstallCornerCalculators(frmMain &main) {
     QAction *firstTangent = main.Entry(QStringLiteral("LineCircleLine"));
     main.AddEntry(menu, "AngleNoseR", "面取り", AngleNoseR_Click, QKeySequence(), firstTangent);
     main.AddEntry(menu, "LineAngle", "直線と角度", LineAngle_Click, QKeySequence(), firstTangent);
-    main.AddEntry(menu, "Neck", "ヌスミ形状", {}, QKeySequence(), main.Entry(QStringLiteral("CircleCircle")));
+    main.AddEntry(menu, "Neck", "ヌスミ形状", Neck_Click, QKeySequence(), main.Entry(QStringLiteral("CircleCircle")));
     main.AddEntry(menu, "XY_XC", "XY-XC座標変換", XY_XC_Click);
-    main.AddEntry(menu, "Chamfer", "面取り");
+    main.AddEntry(menu, "Chamfer", "面取り", Chamfer_Click);
 
     QAction *calculator = main.Entry(QStringLiteral("mnuToolsCalculator"));
     main.AddEntry(main.mnuTools, "mnuToolsrpm", "回転数の計算(&N)", mnuToolsrpm_Click, QKeySequence("Ctrl+N"),

@@ -4,22 +4,14 @@
 #include "workspace/runtime.h"
 #include "workspace/workspace_state.h"
 
-#include <cmath>
-
 namespace brennvik {
 
 namespace {
 
 // Added before flooring, so that a value a hair below a thousandth shows as it.
 constexpr double kNudge = 0.0001;
-// The sine or cosine of an angle that stands for 0: the degrees are
-// converted with the program's pi, so 180 degrees has a sine of about 4e-10.
-constexpr double kRoundingOfPi = 1e-9;
 
 double AngleRadians(const CalcForm &f) { return f.Number("Text3") * 2 * g_Pi / 360; }
-
-// The tangent of `a`, exactly 0 along Z (0 and 180 degrees alike).
-double Tangent(double a) { return std::fabs(Sin(a)) < kRoundingOfPi ? 0 : Tan(a); }
 
 bool Filled(const CalcForm &f, std::initializer_list<const char *> boxes) {
     for (const char *box : boxes)
@@ -34,7 +26,9 @@ void LineAngleEndXLeft(CalcForm &f) {
     const double x1 = f.Number("Text1");
     const double z1 = f.Number("Text2");
     const double x2 = f.Number("Text4");
-    const double z2 = z1 + Divide((x2 - x1) / 2, Tangent(AngleRadians(f)));
+    const double a = AngleRadians(f);
+    // An upright line keeps its Z; one along Z reaches no other X.
+    const double z2 = IsUpright(a) ? z1 : z1 + Divide((x2 - x1) / 2, AngleTan(a));
     f.SetResult("Text5", z2 + kNudge);
 }
 
@@ -44,11 +38,9 @@ void LineAngleEndZLeft(CalcForm &f) {
     const double z1 = f.Number("Text2");
     const double z2 = f.Number("Text5");
     if (!f.IsEmpty("Text3")) {
-        // The angle wins over an end X that is there too.
-        const double a = AngleRadians(f);
-        // A line parallel to X reaches no other Z, and gives no end X on its own Z.
-        if (std::fabs(Cos(a)) < kRoundingOfPi) NoSolution();
-        const double x2 = x1 + 2 * Tangent(a) * (z2 - z1);
+        // The angle wins over an end X that is there too. An upright line
+        // has no end X (AngleTan refuses it).
+        const double x2 = x1 + 2 * AngleTan(AngleRadians(f)) * (z2 - z1);
         f.SetResult("Text4", x2 + kNudge);
     } else if (!f.IsEmpty("Text4")) {
         const double x2 = f.Number("Text4");

@@ -8,6 +8,7 @@
 #include "workspace/runtime.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace brennvik {
 
@@ -110,6 +112,13 @@ QLineEdit *CalcWindow::InputBox(const char *name, const QString &toolTip) {
     return box;
 }
 
+void CalcWindow::PlaceLabelledBox(QGridLayout *grid, const LabelledBox &cell, int boxWidth) {
+    QLineEdit *box = findChild<QLineEdit *>(QString::fromLatin1(cell.box));
+    box->setFixedWidth(boxWidth);
+    grid->addWidget(Label(cell.label, QString::fromUtf8(cell.caption)), cell.row, cell.column, Qt::AlignRight);
+    grid->addWidget(box, cell.row, cell.column + 1);
+}
+
 QRadioButton *CalcWindow::RecalcOption(QWidget *parent, const char *name, const QString &caption) {
     auto *option = Named(new QRadioButton(caption, parent), name);
     connect(option, &QRadioButton::clicked, this, [this] { Recalc(); });
@@ -147,6 +156,18 @@ QGroupBox *CalcWindow::PlaneFrame() {
 
 void CalcWindow::SetPlaneCaptions(std::initializer_list<QWidget *> controls) {
     m_planeCaptions.insert(m_planeCaptions.end(), controls.begin(), controls.end());
+}
+
+void CalcWindow::LayOut(QLayout *boxes, QLayout *side, std::initializer_list<QWidget *> notes) {
+    auto *middle = new QHBoxLayout;
+    middle->addLayout(boxes);
+    middle->addStretch();
+    middle->addLayout(side);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(Picture1);
+    layout->addLayout(middle);
+    for (QWidget *note : notes) layout->addWidget(note);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void CalcWindow::RecalcWhenPictureFocused() {

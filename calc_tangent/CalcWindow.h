@@ -29,7 +29,9 @@
 #include <vector>
 
 class QCheckBox;
+class QGridLayout;
 class QGroupBox;
+class QLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -38,6 +40,15 @@ class QRadioButton;
 namespace brennvik {
 
 class CalcPicture;
+
+// A box of a window's grid with its label before it.
+struct LabelledBox {
+    const char *label;
+    const char *caption;  // UTF-8
+    const char *box;
+    int row;
+    int column;  // of the label; the box stands right of it
+};
 
 class CalcWindow : public CalculatorWindow {
     Q_OBJECT
@@ -83,6 +94,13 @@ protected:
     // boxes, labels and buttons are those of CalculatorWindow).
     // An input box: white, in the tab order, recomputes when it loses the focus.
     QLineEdit *InputBox(const char *name, const QString &toolTip = QString());
+    // Puts boxes already made into the grid, each `boxWidth` pixels wide,
+    // behind a new label.
+    void PlaceLabelledBox(QGridLayout *grid, const LabelledBox &cell, int boxWidth);
+    template <size_t N>
+    void PlaceLabelledBoxes(QGridLayout *grid, const LabelledBox (&cells)[N], int boxWidth) {
+        for (const LabelledBox &cell : cells) PlaceLabelledBox(grid, cell, boxWidth);
+    }
     // Options and check boxes whose click recomputes.
     QRadioButton *RecalcOption(QWidget *parent, const char *name, const QString &caption);
     QCheckBox *RecalcCheck(QWidget *parent, const char *name, const QString &caption);
@@ -93,6 +111,9 @@ protected:
     QGroupBox *PlaneFrame();
     // Labels and buttons whose captions follow the plane.
     void SetPlaneCaptions(std::initializer_list<QWidget *> controls);
+    // The window's layout, at its fixed size: the drawing area on top, the
+    // boxes under it with the side column at their right, then the notes.
+    void LayOut(QLayout *boxes, QLayout *side, std::initializer_list<QWidget *> notes = {});
     // Recomputes when the drawing area gets the focus.
     void RecalcWhenPictureFocused();
 

@@ -20,23 +20,16 @@ QPointer<frmLine2Circle2> g_frmLine2Circle2;
 
 namespace {
 
-// One labelled box of the grid; boxes stand in four columns right of their labels.
-struct Cell {
-    const char *label;
-    const char *caption;  // UTF-8
-    const char *box;
-    int row;
-    int column;  // 0..3
-};
-const Cell kCells[] = {
-    {"Label1", "線と円の接点1 X", "Text1", 0, 0},  {"Label2", "Z", "Text2", 0, 1},
-    {"Label3", "R", "Text3", 0, 2},                {"Label4", "線と円の接点2 X", "Text4", 1, 0},
-    {"Label5", "Z", "Text5", 1, 1},                {"Label8", "R", "Text6", 1, 2},
-    {"Label7", "円と円の接点3 X", "Text7", 2, 0},  {"Label6", "Z", "Text8", 2, 1},
-    {"Label9", "第１円の中心  X", "Text9", 3, 0},  {"Label10", "Z", "Text10", 3, 1},
-    {"Label11", "I", "Text11", 3, 2},              {"Label12", "K", "Text12", 3, 3},
-    {"Label13", "第２円の中心  X", "Text13", 4, 0}, {"Label14", "Z", "Text14", 4, 1},
-    {"Label15", "I", "Text15", 4, 2},              {"Label16", "K", "Text16", 4, 3},
+// The boxes in four columns, each behind its label.
+const LabelledBox kCells[] = {
+    {"Label1", "線と円の接点1 X", "Text1", 0, 0},  {"Label2", "Z", "Text2", 0, 2},
+    {"Label3", "R", "Text3", 0, 4},                {"Label4", "線と円の接点2 X", "Text4", 1, 0},
+    {"Label5", "Z", "Text5", 1, 2},                {"Label8", "R", "Text6", 1, 4},
+    {"Label7", "円と円の接点3 X", "Text7", 2, 0},  {"Label6", "Z", "Text8", 2, 2},
+    {"Label9", "第１円の中心  X", "Text9", 3, 0},  {"Label10", "Z", "Text10", 3, 2},
+    {"Label11", "I", "Text11", 3, 4},              {"Label12", "K", "Text12", 3, 6},
+    {"Label13", "第２円の中心  X", "Text13", 4, 0}, {"Label14", "Z", "Text14", 4, 2},
+    {"Label15", "I", "Text15", 4, 4},              {"Label16", "K", "Text16", 4, 6},
 };
 
 const char kHorizontalNote[] = "※Z軸位置は接点１・接点２．接点３のいずれかを入力してください。";
@@ -52,12 +45,7 @@ frmLine2Circle2::frmLine2Circle2() : CalcWindow("frmLine2Circle2", QStringLitera
     for (int i = 0; i < 8; ++i) *results[i] = ResultBox(QByteArray("Text" + QByteArray::number(i + 9)).constData());
 
     auto *grid = new QGridLayout;
-    for (const Cell &cell : kCells) {
-        QLineEdit *box = findChild<QLineEdit *>(QString::fromLatin1(cell.box));
-        box->setFixedWidth(TwipsToPixels(1095));
-        grid->addWidget(Label(cell.label, QString::fromUtf8(cell.caption)), cell.row, 2 * cell.column, Qt::AlignRight);
-        grid->addWidget(box, cell.row, 2 * cell.column + 1);
-    }
+    PlaceLabelledBoxes(grid, kCells, TwipsToPixels(1095));
     auto pair = [this](QLineEdit *first, QChar a, QLineEdit *second, QChar b) {
         return [this, first, a, second, b] { Insert(WordPairLine(a, first->text(), b, second->text())); };
     };

@@ -44,7 +44,7 @@ TEST(NoseRAngleTest, AmountsOfTheXTheZAndTheFallingZ) {
 
 TEST(NoseRAngleTest, AnglesAt180DegreesHaveNoCompensation) {
     g_Pi = 3.14159265398;
-    for (const char *angle : {"180", "-180", "540", "179.99999", "180.00001"}) {
+    for (const char *angle : {"180", "-180", "540", "179.9999999999", "180.0000000001"}) {
         CalcForm form = Form("0.8", angle);
         EXPECT_THROW(RecalcNoseRAngle(form), RuntimeError) << angle;
     }

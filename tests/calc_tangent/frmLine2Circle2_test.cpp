@@ -3,7 +3,7 @@
 // tabbed through, and inserting into a document.
 #include "calc_tangent/CalcPicture.h"
 #include "calc_tangent/frmLine2Circle2.h"
-#include "support/calculator_helpers.h"
+#include "calc_window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,9 +16,15 @@
 namespace brennvik {
 namespace {
 
-class frmLine2Circle2Test : public CalculatorFixture {
+class frmLine2Circle2Test : public CalcWindowFixture {
 protected:
-    frmLine2Circle2 *Open() { return OpenFromEntry(m_main, "Line2Circle2", g_frmLine2Circle2); }
+    // Inserts go into an empty document.
+    void SetUp() override {
+        CalcWindowFixture::SetUp();
+        m_pane->SetText(QString());
+    }
+
+    frmLine2Circle2 *Open() { return OpenFromEntry("Line2Circle2", g_frmLine2Circle2); }
 
     static QStringList Texts(frmLine2Circle2 *w) {
         QStringList texts;

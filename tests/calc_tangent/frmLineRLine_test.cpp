@@ -3,13 +3,8 @@
 // and inserting into a document.
 #include "calc_tangent/CalcPicture.h"
 #include "calc_tangent/frmLineRLine.h"
-#include "platform/RichTextPane.h"
+#include "calc_window_fixture.h"
 #include "qt_printing.h"
-#include "support/calculator_helpers.h"
-#include "support/fixtures.h"
-#include "workspace/document_slots.h"
-#include "workspace/document_windows.h"
-#include "workspace/frmMain.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -23,19 +18,9 @@
 namespace brennvik {
 namespace {
 
-class frmLineRLineTest : public ProgramFixture {
+class frmLineRLineTest : public CalcWindowFixture {
 protected:
-    // The program with a document whose second line is selected.
-    void SetUp() override {
-        ProgramFixture::SetUp();
-        StartMain();
-        NewDocumentWindow();
-        m_pane = ActivePaneOfCurrentDocument();
-        m_pane->SetText(QStringLiteral("AAA\r\nBBB\r\n"));
-        m_pane->Select(5, 3);
-    }
-
-    frmLineRLine *Open() { return OpenFromEntry(m_main, "LineCircleLine", g_frmLineRLine); }
+    frmLineRLine *Open() { return OpenFromEntry("LineCircleLine", g_frmLineRLine); }
 
     // Fills the worked example: lines at 0 and 90 degrees, R 5, nose 0.8.
     static void FillExample(frmLineRLine *w) {
@@ -44,8 +29,6 @@ protected:
                                                                {w->Text9, "5"},   {w->Text20, "0.8"}};
         for (const auto &[box, text] : inputs) TypeAndEnter(box, text);
     }
-
-    RichTextPane *m_pane = nullptr;
 };
 
 TEST_F(frmLineRLineTest, OpensAsOneInstanceAtTheLowerRightInFront) {

@@ -1,6 +1,7 @@
 // The tangent circle of two lines and its nose-radius compensation, computed
 // without the window: box texts in, box texts and drawing out.
 #include "calc_tangent/line_r_line.h"
+#include "calc_form_cases.h"
 #include "qt_printing.h"
 #include "workspace/workspace_state.h"
 
@@ -11,8 +12,6 @@
 
 namespace brennvik {
 namespace {
-
-using Texts = std::vector<std::pair<const char *, const char *>>;
 
 const char *const kResultBoxes[] = {"Text7",  "Text8",  "Text10", "Text11", "Text12", "Text13", "Text14",
                                     "Text15", "Text16", "Text17", "Text18", "Text19", "Text21", "Text22",
@@ -26,7 +25,7 @@ protected:
     // A form with the window's start-up options, every result box holding
     // "old", and these inputs; each option in `on` is selected in its frame.
     static CalcForm Form(const Texts &inputs, const std::vector<const char *> &on = {}) {
-        static const QStringList frames[] = {
+        static const std::vector<QStringList> frames = {
             {"Option1", "Option2", "Option3", "Option4"},
             {"OptionXZ", "OptionXY"},
             {"Option5", "Option6"},
@@ -34,15 +33,9 @@ protected:
         };
         CalcForm form;
         for (const char *box : kResultBoxes) form.SetText(box, QStringLiteral("old"));
-        for (const auto &[box, text] : inputs) form.SetText(box, QString::fromUtf8(text));
+        SetTexts(form, inputs);
         for (const char *option : {"Option1", "OptionXZ", "Option5", "NosePN_2"}) form.SetOn(option, true);
-        for (const char *option : on) {
-            const QString name = QString::fromLatin1(option);
-            for (const QStringList &frame : frames)
-                if (frame.contains(name))
-                    for (const QString &other : frame) form.SetOn(other, false);
-            form.SetOn(name, true);
-        }
+        SelectOptions(form, frames, on);
         return form;
     }
 
@@ -63,11 +56,6 @@ protected:
 
 const Texts kExampleLines = {{"Text1", "100"}, {"Text2", "0"}, {"Text3", "0"},
                              {"Text4", "0"},   {"Text5", "-50"}, {"Text6", "90"}};
-
-Texts With(Texts base, const Texts &more) {
-    base.insert(base.end(), more.begin(), more.end());
-    return base;
-}
 
 TEST_F(LineRLineTest, WorkedExamplesGiveTheirBoxesDigitForDigit) {
     struct Case {
