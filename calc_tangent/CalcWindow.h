@@ -103,6 +103,9 @@ protected:
     QPushButton *CentreInsertButton(const char *name, QLineEdit *i, QLineEdit *k);
     // Frame2 "座標" with OptionXZ "Ｘ-Ｚ" (selected) and OptionXY "Ｘ－Ｙ".
     QGroupBox *PlaneFrame();
+    // Frame1 with the solution options Option1 "1", Option2 "2", ... side
+    // by side, the first selected; each option is stored where `options` says.
+    QGroupBox *SolutionFrame(const QString &caption, std::initializer_list<QRadioButton **> options);
     // Enter in each box of the list moves the focus to the control after it.
     void SetEnterOrder(std::initializer_list<QWidget *> order);
     // Labels and buttons whose captions follow the plane.

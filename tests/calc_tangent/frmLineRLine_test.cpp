@@ -1,17 +1,9 @@
 // The tangent-circle window as the user meets it: opened from the menu and
 // the toolbar, filled along its Enter order, switched between the planes,
 // and inserting into a document.
-#include "calc_tangent/CalcPicture.h"
 #include "calc_tangent/frmLineRLine.h"
-#include "platform/RichTextPane.h"
-#include "qt_printing.h"
-#include "support/dialog_helpers.h"
-#include "support/fixtures.h"
-#include "workspace/document_slots.h"
-#include "workspace/document_windows.h"
-#include "workspace/frmMain.h"
+#include "calc_window_fixture.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -23,44 +15,15 @@
 namespace brennvik {
 namespace {
 
-class frmLineRLineTest : public ProgramFixture {
+class frmLineRLineTest : public CalcWindowFixture {
 protected:
-    // The program with a document whose second line is selected.
-    void SetUp() override {
-        ProgramFixture::SetUp();
-        StartMain();
-        NewDocumentWindow();
-        m_pane = ActivePaneOfCurrentDocument();
-        m_pane->SetText(QStringLiteral("AAA\r\nBBB\r\n"));
-        m_pane->Select(5, 3);
-    }
-
-    frmLineRLine *Open() {
-        m_main->Entry(QStringLiteral("LineCircleLine"))->trigger();
-        EXPECT_TRUE(g_frmLineRLine);
-        if (g_frmLineRLine) {
-            EXPECT_TRUE(ActivateWindow(g_frmLineRLine));
-        }
-        return g_frmLineRLine;
-    }
-
-    // Types a text into a box and presses Enter, as the user would.
-    static void TypeAndEnter(QLineEdit *box, const char *text) {
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, QString::fromUtf8(text));
-        QTest::keyClick(box, Qt::Key_Return);
-    }
+    frmLineRLine *Open() { return CalcWindowFixture::Open("LineCircleLine", g_frmLineRLine); }
 
     // Fills the worked example: lines at 0 and 90 degrees, R 5, nose 0.8.
     static void FillExample(frmLineRLine *w) {
-        const std::pair<QLineEdit *, const char *> inputs[] = {{w->Text1, "100"}, {w->Text2, "0"}, {w->Text3, "0"},
-                                                               {w->Text4, "0"},   {w->Text5, "-50"}, {w->Text6, "90"},
-                                                               {w->Text9, "5"},   {w->Text20, "0.8"}};
-        for (const auto &[box, text] : inputs) TypeAndEnter(box, text);
+        Fill({{w->Text1, "100"}, {w->Text2, "0"}, {w->Text3, "0"}, {w->Text4, "0"}, {w->Text5, "-50"},
+              {w->Text6, "90"}, {w->Text9, "5"}, {w->Text20, "0.8"}});
     }
-
-    RichTextPane *m_pane = nullptr;
 };
 
 TEST_F(frmLineRLineTest, OpensAsOneInstanceAtTheLowerRightInFront) {

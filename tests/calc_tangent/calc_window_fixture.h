@@ -1,0 +1,87 @@
+#pragma once
+// A program with a document open for the calculator windows to insert into,
+// and helpers to drive a calculator as the user does and to look at what
+// its drawing area shows.
+
+#include "calc_tangent/CalcPicture.h"
+#include "platform/RichTextPane.h"
+#include "qt_printing.h"
+#include "support/dialog_helpers.h"
+#include "support/fixtures.h"
+#include "workspace/document_slots.h"
+#include "workspace/document_windows.h"
+#include "workspace/frmMain.h"
+
+#include <QAction>
+#include <QImage>
+#include <QLineEdit>
+#include <QPointer>
+
+#include <initializer_list>
+#include <utility>
+
+namespace brennvik {
+
+class CalcWindowFixture : public ProgramFixture {
+protected:
+    // The program with a document whose second line is selected.
+    void SetUp() override {
+        ProgramFixture::SetUp();
+        StartMain();
+        NewDocumentWindow();
+        m_pane = ActivePaneOfCurrentDocument();
+        m_pane->SetText(QStringLiteral("AAA\r\nBBB\r\n"));
+        m_pane->Select(5, 3);
+    }
+
+    // Opens a calculator with its menu entry and makes it the active window.
+    template <class Window>
+    Window *Open(const char *entry, const QPointer<Window> &instance) {
+        m_main->Entry(QString::fromLatin1(entry))->trigger();
+        EXPECT_TRUE(instance) << entry;
+        if (instance) {
+            EXPECT_TRUE(ActivateWindow(instance));
+        }
+        return instance;
+    }
+
+    // Types a text into a box and presses Enter, as the user would.
+    static void TypeAndEnter(QLineEdit *box, const char *text) {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, QString::fromUtf8(text));
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+    static void Fill(std::initializer_list<std::pair<QLineEdit *, const char *>> inputs) {
+        for (const auto &[box, text] : inputs) TypeAndEnter(box, text);
+    }
+
+    // Where a point of the drawing's scale lies in the rendered area.
+    static QPoint PixelOf(const CalcPicture *picture, QPointF at) {
+        const ViewScale &s = picture->CurrentDrawing().Scale();
+        return {int((at.x() - s.left) / s.width * picture->width()),
+                int((at.y() - s.top) / s.height * picture->height())};
+    }
+    // Whether a pixel within `reach` of a point is nearly of a colour.
+    static bool HasColourNear(const QImage &image, QPoint at, QColor colour, int reach = 2) {
+        for (int dy = -reach; dy <= reach; ++dy)
+            for (int dx = -reach; dx <= reach; ++dx) {
+                const QPoint p = at + QPoint(dx, dy);
+                if (!image.rect().contains(p)) continue;
+                const QColor c = image.pixelColor(p);
+                if (std::abs(c.red() - colour.red()) < 60 && std::abs(c.green() - colour.green()) < 60 &&
+                    std::abs(c.blue() - colour.blue()) < 60)
+                    return true;
+            }
+        return false;
+    }
+
+    static inline const QColor kYellow{255, 255, 15};
+    static inline const QColor kRedPixel{255, 0, 0};
+    static inline const QColor kGreenPixel{0, 255, 0};
+
+    RichTextPane *m_pane = nullptr;
+};
+
+}  // namespace brennvik
