@@ -6,7 +6,6 @@
 #include "editing/size_shift.h"
 #include "platform/RichTextPane.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
 namespace brennvik {
@@ -95,12 +94,3 @@ BENCHMARK(RenumberInPane)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace brennvik
-
-int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

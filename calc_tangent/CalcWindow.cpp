@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -20,6 +21,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace brennvik {
 
@@ -187,6 +189,13 @@ QLineEdit *CalcWindow::ResultBox(const char *name, const QString &toolTip) {
 
 QLabel *CalcWindow::Label(const char *name, const QString &caption) { return Named(new QLabel(caption, this), name); }
 
+void CalcWindow::PlaceLabelledBox(QGridLayout *grid, const LabelledBox &cell, int boxWidth) {
+    QLineEdit *box = findChild<QLineEdit *>(QString::fromLatin1(cell.box));
+    box->setFixedWidth(boxWidth);
+    grid->addWidget(Label(cell.label, QString::fromUtf8(cell.caption)), cell.row, cell.column, Qt::AlignRight);
+    grid->addWidget(box, cell.row, cell.column + 1);
+}
+
 QRadioButton *CalcWindow::RecalcOption(QWidget *parent, const char *name, const QString &caption) {
     auto *option = Named(new QRadioButton(caption, parent), name);
     connect(option, &QRadioButton::clicked, this, [this] { Recalc(); });
@@ -251,8 +260,28 @@ void CalcWindow::SetEnterOrder(std::initializer_list<QWidget *> order) {
     }
 }
 
+void CalcWindow::SetTabOrder(std::initializer_list<QWidget *> order) {
+    QWidget *previous = nullptr;
+    for (QWidget *control : order) {
+        if (previous) QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
 void CalcWindow::SetPlaneCaptions(std::initializer_list<QWidget *> controls) {
     m_planeCaptions.insert(m_planeCaptions.end(), controls.begin(), controls.end());
+}
+
+void CalcWindow::LayOut(QLayout *boxes, QLayout *side, std::initializer_list<QWidget *> notes) {
+    auto *middle = new QHBoxLayout;
+    middle->addLayout(boxes);
+    middle->addStretch();
+    middle->addLayout(side);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(Picture1);
+    layout->addLayout(middle);
+    for (QWidget *note : notes) layout->addWidget(note);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void CalcWindow::RecalcWhenPictureFocused() {

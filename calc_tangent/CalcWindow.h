@@ -34,7 +34,9 @@
 
 class QAbstractButton;
 class QCheckBox;
+class QGridLayout;
 class QGroupBox;
+class QLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -43,6 +45,15 @@ class QRadioButton;
 namespace brennvik {
 
 class CalcPicture;
+
+// A box of a window's grid with its label before it.
+struct LabelledBox {
+    const char *label;
+    const char *caption;  // UTF-8
+    const char *box;
+    int row;
+    int column;  // of the label; the box stands right of it
+};
 
 class CalcWindow : public QWidget {
     Q_OBJECT
@@ -94,6 +105,13 @@ protected:
     // A result box: locked, button-face coloured, not in the tab order.
     QLineEdit *ResultBox(const char *name, const QString &toolTip = QString());
     QLabel *Label(const char *name, const QString &caption);
+    // Puts boxes already made into the grid, each `boxWidth` pixels wide,
+    // behind a new label.
+    void PlaceLabelledBox(QGridLayout *grid, const LabelledBox &cell, int boxWidth);
+    template <size_t N>
+    void PlaceLabelledBoxes(QGridLayout *grid, const LabelledBox (&cells)[N], int boxWidth) {
+        for (const LabelledBox &cell : cells) PlaceLabelledBox(grid, cell, boxWidth);
+    }
     // Options and check boxes whose click recomputes.
     QRadioButton *RecalcOption(QWidget *parent, const char *name, const QString &caption);
     QCheckBox *RecalcCheck(QWidget *parent, const char *name, const QString &caption);
@@ -108,8 +126,14 @@ protected:
     QGroupBox *SolutionFrame(const QString &caption, std::initializer_list<QRadioButton **> options);
     // Enter in each box of the list moves the focus to the control after it.
     void SetEnterOrder(std::initializer_list<QWidget *> order);
+    // Tab moves through the controls in this order. A control that takes
+    // the focus only later (the drawing area) must take it before this.
+    static void SetTabOrder(std::initializer_list<QWidget *> order);
     // Labels and buttons whose captions follow the plane.
     void SetPlaneCaptions(std::initializer_list<QWidget *> controls);
+    // The window's layout, at its fixed size: the drawing area on top, the
+    // boxes under it with the side column at their right, then the notes.
+    void LayOut(QLayout *boxes, QLayout *side, std::initializer_list<QWidget *> notes = {});
     // Recomputes when the drawing area gets the focus.
     void RecalcWhenPictureFocused();
 

@@ -65,7 +65,8 @@ QString Describe(const Primitive &p) {
                                                       Num(p.scale.height));
     case PrimitiveKind::Line:
         return QStringLiteral("line %1 %2 %3 %4 %5")
-            .arg(Num(p.p1.x()), Num(p.p1.y()), Num(p.p2.x()), Num(p.p2.y()), ColourText(p.colour));
+                   .arg(Num(p.p1.x()), Num(p.p1.y()), Num(p.p2.x()), Num(p.p2.y()), ColourText(p.colour)) +
+               (p.style == LineStyle::Dotted ? QStringLiteral(" dotted") : QString());
     case PrimitiveKind::Circle:
         return QStringLiteral("circle %1 %2 %3 %4").arg(Num(p.p1.x()), Num(p.p1.y()), Num(p.radius), ColourText(p.colour));
     case PrimitiveKind::Text:
@@ -99,7 +100,7 @@ void Drawing::SetScale(const ViewScale &scale) {
 }
 
 void Drawing::Line(QPointF from, QPointF to, ColourRef colour) {
-    m_primitives.push_back({PrimitiveKind::Line, {}, FinitePoint(from), FinitePoint(to), 0, colour, {}});
+    m_primitives.push_back({PrimitiveKind::Line, {}, FinitePoint(from), FinitePoint(to), 0, colour, {}, m_lineStyle});
     m_position = m_primitives.back().p2;
 }
 

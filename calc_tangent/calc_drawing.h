@@ -27,6 +27,8 @@ constexpr ColourRef kBlack = 0x000000;
 constexpr ColourRef kConstruction = 0x0FFFFF;
 // The system colour of button shadows.
 constexpr ColourRef kButtonShadow = 0x80000010;
+// The system colour of greyed (disabled) text.
+constexpr ColourRef kGrayText = 0x80000011;
 
 // The user scale of a drawing area, in millimetres of the part: the
 // coordinates of its top-left corner and its size. y grows downwards, so a
@@ -58,6 +60,9 @@ ViewScale FitView(std::initializer_list<QPointF> planePoints, double factor, dou
 
 enum class PrimitiveKind { Scale, Line, Circle, Text };
 
+// How lines are drawn.
+enum class LineStyle { Solid, Dotted };
+
 // One drawing operation in scale coordinates. A Scale primitive sets the
 // scale of those that follow it.
 struct Primitive {
@@ -68,11 +73,13 @@ struct Primitive {
     double radius = 0;  // Circle
     ColourRef colour = 0;
     QString text;      // Text
+    LineStyle style = LineStyle::Solid;  // Line
 };
 
 // One line of text per primitive, numbers with six significant digits:
 // "scale -60.4 -82.3 109.9 60.6", "line 0 -50 12.5 -50 #0FFFFF",
-// "circle -45 -55 5 #0FFFFF", "text -45 -55 #00FF00 1".
+// "circle -45 -55 5 #0FFFFF", "text -45 -55 #00FF00 1"; a dotted line
+// ends in " dotted".
 QString Describe(const Primitive &primitive);
 QStringList Describe(const std::vector<Primitive> &primitives);
 
@@ -97,6 +104,8 @@ public:
     // that is no finite number ends the computation (overflow).
     void Line(QPointF from, QPointF to, ColourRef colour);
     void Circle(QPointF centre, double radius, ColourRef colour);
+    // The style of the lines that follow; solid at the start.
+    void SetLineStyle(LineStyle style) { m_lineStyle = style; }
 
     void SetTextColour(ColourRef colour) { m_textColour = colour; }
     ColourRef TextColour() const { return m_textColour; }
@@ -122,6 +131,7 @@ private:
     ViewScale m_scale;
     QPointF m_position;
     ColourRef m_textColour = kWhite;
+    LineStyle m_lineStyle = LineStyle::Solid;
     std::vector<Primitive> m_primitives;
 };
 

@@ -25,6 +25,17 @@ double Cos(double a);
 double Tan(double a);
 double Atn(double v);
 
+// The tangent of an angle the user entered, for a formula that multiplies
+// or divides by it. Computed with the program's pi, the tangent of 90 degrees
+// comes out near -5e9 and that of 180 degrees near 4e-10, which would carry a
+// point some 10^10 mm away. So an angle within a hair of a multiple of 90
+// degrees gives the exact value: none at the odd multiples (division by zero,
+// 11), 0 at the even ones, so that dividing by it fails as it does at 0.
+double AngleTan(double a);
+// Whether the angle lies within that hair of 90 or 270 degrees (an upright
+// line, whose tangent AngleTan refuses).
+bool IsUpright(double a);
+
 // Arc cosine as the calculators compute it, Atn(-c / Sqr(-c * c + 1)) +
 // 2 * Atn(1): division by zero at c = 1 and c = -1, invalid call beyond.
 double ArcCos(double c);

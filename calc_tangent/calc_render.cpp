@@ -30,6 +30,7 @@ struct Mapping {
 
 QColor ColourOf(ColourRef colour) {
     if (colour == kButtonShadow) return QColor(160, 160, 160);
+    if (colour == kGrayText) return QColor(128, 128, 128);
     return ColorFromBgr(int(colour & 0xFFFFFF));
 }
 
@@ -53,7 +54,7 @@ void RenderDrawing(QPainter &painter, const Drawing &drawing, const QRectF &targ
             mapping.scale = p.scale;
             break;
         case PrimitiveKind::Line:
-            painter.setPen(QPen(drawn, 1));
+            painter.setPen(QPen(drawn, 1, p.style == LineStyle::Dotted ? Qt::DotLine : Qt::SolidLine));
             painter.drawLine(mapping.Map(p.p1), mapping.Map(p.p2));
             break;
         case PrimitiveKind::Circle: {

@@ -1,7 +1,6 @@
 #include "frmCircleCircle.h"
 
 #include "CalcPicture.h"
-#include "calc_grid.h"
 #include "circle_circle.h"
 #include "workspace/frmMain.h"
 
@@ -10,14 +9,33 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace brennvik {
 
 QPointer<frmCircleCircle> g_frmCircleCircle;
 
 namespace {
+
+// Every box 1095 twips wide.
+constexpr double kBoxWidthTwips = 1095;
+
+const LabelledBox kCells[] = {
+    {"Label1", "第1円の中心  X", "Text1", 1, 0},
+    {"Label2", "Z", "Text2", 1, 2},
+    {"Label3", "R", "Text3", 1, 4},
+    {"Label4", "第2円の中心　X", "Text4", 2, 0},
+    {"Label5", "Z", "Text5", 2, 2},
+    {"Label11", "R", "Text6", 2, 4},
+    {"Label7", "交点  P 1　    X", "Text7", 4, 0},
+    {"Label8", "Z", "Text8", 4, 2},
+    {"Label12", "交点　P 2　    X", "Text11", 5, 0},
+    {"Label14", "Z", "Text12", 5, 2},
+};
+
 // This window's read-out is narrower than the others'.
 constexpr double kReadoutWidthTwips = 2415;
+
 }  // namespace
 
 frmCircleCircle::frmCircleCircle() : CalcWindow("frmCircleCircle", QStringLiteral("2円の交点")) {
@@ -41,25 +59,14 @@ frmCircleCircle::frmCircleCircle() : CalcWindow("frmCircleCircle", QStringLitera
     // Columns: row labels, then label and box pairs, then the insert buttons.
     auto *grid = new QGridLayout;
     grid->addWidget(PlaneFrame(), 0, 1, 1, 3, Qt::AlignLeft);
-    PlaceLabelledBoxes(grid, this, {
-        {"Label1", "第1円の中心  X", Text1, 1, 0},
-        {"Label2", "Z", Text2, 1, 2},
-        {"Label3", "R", Text3, 1, 4},
-        {"Label4", "第2円の中心　X", Text4, 2, 0},
-        {"Label5", "Z", Text5, 2, 2},
-        {"Label11", "R", Text6, 2, 4},
-        {"Label7", "交点  P 1　    X", Text7, 4, 0},
-        {"Label8", "Z", Text8, 4, 2},
-        {"Label12", "交点　P 2　    X", Text11, 5, 0},
-        {"Label14", "Z", Text12, 5, 2},
-    });
+    PlaceLabelledBoxes(grid, kCells, TwipsToPixels(kBoxWidthTwips));
     grid->setRowMinimumHeight(3, 8);
     grid->addWidget(Command1, 4, 6);
     grid->addWidget(Command3, 5, 6);
     grid->setRowMinimumHeight(6, 8);
     grid->addWidget(Command7, 7, 5);
     grid->addWidget(Command2, 7, 6);
-    StackUnderDrawing(this, Picture1, grid);
+    LayOut(grid, new QVBoxLayout);
 
     SetEnterOrder({Text1, Text2, Text3, Text4, Text5, Text6, Text1});
     // The drawing takes the focus first: it stands second in the tab order.

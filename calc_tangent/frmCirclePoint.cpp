@@ -1,7 +1,7 @@
 #include "frmCirclePoint.h"
 
 #include "CalcPicture.h"
-#include "calc_grid.h"
+#include "workspace/frmMain.h"
 #include "circle_point.h"
 
 #include <QGridLayout>
@@ -10,10 +10,29 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace brennvik {
 
 QPointer<frmCirclePoint> g_frmCirclePoint;
+
+namespace {
+
+// Every box 1095 twips wide.
+constexpr double kBoxWidthTwips = 1095;
+
+const LabelledBox kCells[] = {
+    {"Label9", "円の中心 X", "Text1", 1, 0},
+    {"Label11", "Z", "Text2", 1, 2},
+    {"Label10", "R", "Text3", 1, 4},
+    {"Label5", "A", "Text4", 2, 0},
+    {"Label12", "接　　点    X", "Text5", 3, 0},
+    {"Label14", "Z", "Text6", 3, 2},
+    {"Label16", "I", "Text7", 3, 4},
+    {"Label18", "K", "Text8", 3, 6},
+};
+
+}  // namespace
 
 frmCirclePoint::frmCirclePoint() : CalcWindow("frmCirclePoint", QStringLiteral("円と接する点")) {
     Text1 = InputBox("Text1");
@@ -39,16 +58,7 @@ frmCirclePoint::frmCirclePoint() : CalcWindow("frmCirclePoint", QStringLiteral("
     auto *grid = new QGridLayout;
     grid->addWidget(PlaneFrame(), 0, 1, 1, 3, Qt::AlignLeft);
     grid->addWidget(Frame1, 0, 5, 1, 2, Qt::AlignLeft);
-    PlaceLabelledBoxes(grid, this, {
-        {"Label9", "円の中心 X", Text1, 1, 0},
-        {"Label11", "Z", Text2, 1, 2},
-        {"Label10", "R", Text3, 1, 4},
-        {"Label5", "A", Text4, 2, 0},
-        {"Label12", "接　　点    X", Text5, 3, 0},
-        {"Label14", "Z", Text6, 3, 2},
-        {"Label16", "I", Text7, 3, 4},
-        {"Label18", "K", Text8, 3, 6},
-    });
+    PlaceLabelledBoxes(grid, kCells, TwipsToPixels(kBoxWidthTwips));
     // The angle's row label stands before its short label "A".
     grid->addWidget(Label("Label4", QStringLiteral("接する角度")), 2, 0, Qt::AlignLeft);
     grid->addWidget(Command1, 3, 8);
@@ -56,7 +66,7 @@ frmCirclePoint::frmCirclePoint() : CalcWindow("frmCirclePoint", QStringLiteral("
     grid->setRowMinimumHeight(4, 8);
     grid->addWidget(Command10, 5, 7);
     grid->addWidget(Command2, 5, 8, 1, 2);
-    StackUnderDrawing(this, Picture1, grid);
+    LayOut(grid, new QVBoxLayout);
 
     SetEnterOrder({Text1, Text2, Text3, Text4, Command3});
     auto named = [this](const char *name) { return findChild<QWidget *>(QString::fromLatin1(name)); };

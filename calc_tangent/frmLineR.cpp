@@ -1,17 +1,42 @@
 #include "frmLineR.h"
 
 #include "CalcPicture.h"
-#include "calc_grid.h"
+#include "workspace/frmMain.h"
 #include "line_r.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace brennvik {
 
 QPointer<frmLineR> g_frmLineR;
+
+namespace {
+
+// Every box 1095 twips wide.
+constexpr double kBoxWidthTwips = 1095;
+
+const LabelledBox kCells[] = {
+    {"Label1", "直 線 　    X", "Text1", 1, 0},
+    {"Label2", "Z", "Text2", 1, 2},
+    {"Label3", "A", "Text3", 1, 4},
+    {"Label4", "円の中心  X", "Text4", 2, 0},
+    {"Label5", "Z", "Text5", 2, 2},
+    {"Label8", "R", "Text6", 2, 4},
+    {"Label7", "交 点 1     X", "Text7", 3, 0},
+    {"Label6", "Z", "Text8", 3, 2},
+    {"Label16", "I", "Text9", 3, 4},
+    {"Label18", "K", "Text10", 3, 6},
+    {"Label9", "交 点 2     X", "Text11", 4, 0},
+    {"Label11", "Z", "Text12", 4, 2},
+    {"Label17", "I", "Text13", 4, 4},
+    {"Label19", "K", "Text14", 4, 6},
+};
+
+}  // namespace
 
 frmLineR::frmLineR() : CalcWindow("frmLineR", QStringLiteral("直線と円の交点")) {
     Text1 = InputBox("Text1");
@@ -44,22 +69,7 @@ frmLineR::frmLineR() : CalcWindow("frmLineR", QStringLiteral("直線と円の交
     // Columns: row labels, then label and box pairs, then the insert buttons.
     auto *grid = new QGridLayout;
     grid->addWidget(PlaneFrame(), 0, 1, 1, 3, Qt::AlignLeft);
-    PlaceLabelledBoxes(grid, this, {
-        {"Label1", "直 線 　    X", Text1, 1, 0},
-        {"Label2", "Z", Text2, 1, 2},
-        {"Label3", "A", Text3, 1, 4},
-        {"Label4", "円の中心  X", Text4, 2, 0},
-        {"Label5", "Z", Text5, 2, 2},
-        {"Label8", "R", Text6, 2, 4},
-        {"Label7", "交 点 1     X", Text7, 3, 0},
-        {"Label6", "Z", Text8, 3, 2},
-        {"Label16", "I", Text9, 3, 4},
-        {"Label18", "K", Text10, 3, 6},
-        {"Label9", "交 点 2     X", Text11, 4, 0},
-        {"Label11", "Z", Text12, 4, 2},
-        {"Label17", "I", Text13, 4, 4},
-        {"Label19", "K", Text14, 4, 6},
-    });
+    PlaceLabelledBoxes(grid, kCells, TwipsToPixels(kBoxWidthTwips));
     grid->addWidget(Command1, 1, 8);
     grid->addWidget(Command3, 2, 8);
     grid->addWidget(Command4, 3, 8);
@@ -69,7 +79,7 @@ frmLineR::frmLineR() : CalcWindow("frmLineR", QStringLiteral("直線と円の交
     grid->setRowMinimumHeight(5, 8);
     grid->addWidget(Command10, 6, 7);
     grid->addWidget(Command2, 6, 8, 1, 2);
-    StackUnderDrawing(this, Picture1, grid);
+    LayOut(grid, new QVBoxLayout);
 
     SetEnterOrder({Text1, Text2, Text3, Text4, Text5, Text6, Command1});
     SetTabOrder({Text1, Text2, Text3, Text4, Text5, Text6, Command1, Command3, Command4, Command6, Command5, Command7,

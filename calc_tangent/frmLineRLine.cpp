@@ -28,15 +28,7 @@ namespace {
 constexpr double kRightTwips = 1450;
 constexpr double kBottomTwips = 950;
 
-// One labelled box of the grid: its label, and where both stand.
-struct Cell {
-    const char *label;
-    const char *caption;  // UTF-8
-    const char *box;
-    int row;
-    int column;  // of the label; the box stands right of it
-};
-const Cell kCells[] = {
+const LabelledBox kCells[] = {
     {"Label1", "直 線 １    X", "Text1", 0, 0},
     {"Label2", "Z", "Text2", 0, 2},
     {"Label3", "A", "Text3", 0, 4},
@@ -134,12 +126,7 @@ frmLineRLine::frmLineRLine() : CalcWindow("frmLineRLine", QStringLiteral(" 2直�
     };
     for (const auto &[member, name] : results) this->*member = ResultBox(name);
     auto *grid = new QGridLayout;
-    for (const Cell &cell : kCells) {
-        QLineEdit *box = findChild<QLineEdit *>(QString::fromLatin1(cell.box));
-        box->setFixedWidth(72);
-        grid->addWidget(Label(cell.label, QString::fromUtf8(cell.caption)), cell.row, cell.column, Qt::AlignRight);
-        grid->addWidget(box, cell.row, cell.column + 1);
-    }
+    PlaceLabelledBoxes(grid, kCells, 72);
     for (const BoxTip &tip : kToolTips)
         findChild<QLineEdit *>(QString::fromLatin1(tip.box))->setToolTip(QString::fromUtf8(tip.tip));
 
@@ -191,15 +178,7 @@ frmLineRLine::frmLineRLine() : CalcWindow("frmLineRLine", QStringLiteral(" 2直�
         side->addWidget(w);
     side->addStretch();
     side->addWidget(Command2);
-    auto *middle = new QHBoxLayout;
-    middle->addLayout(grid);
-    middle->addLayout(side);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(Picture1);
-    layout->addLayout(middle);
-    layout->addWidget(Label21);
-    layout->addWidget(Label22);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    LayOut(grid, side, {Label21, Label22});
 
     SetEnterOrder({Text1, Text2, Text3, Text4, Text5, Text6, Text9, Option1});
     SetEnterOrder({Text20, Option5});

@@ -1,7 +1,7 @@
 #include "frmLineRPoint.h"
 
 #include "CalcPicture.h"
-#include "calc_grid.h"
+#include "workspace/frmMain.h"
 #include "line_r_point.h"
 
 #include <QEvent>
@@ -11,10 +11,33 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace brennvik {
 
 QPointer<frmLineRPoint> g_frmLineRPoint;
+
+namespace {
+
+// Every box 1095 twips wide.
+constexpr double kBoxWidthTwips = 1095;
+
+const LabelledBox kCells[] = {
+    {"Label1", "直 線       X", "Text1", 1, 0},
+    {"Label2", "Z", "Text2", 1, 2},
+    {"Label3", "A", "Text3", 1, 4},
+    {"Label4", "終 点       X", "Text4", 2, 0},
+    {"Label5", "Z", "Text5", 2, 2},
+    {"Label9", "円の中心CX", "Text6", 3, 0},
+    {"Label11", "CZ", "Text7", 3, 2},
+    {"Label10", "R", "Text8", 3, 4},
+    {"Label12", "円の始点  X", "Text9", 4, 0},
+    {"Label14", "Z", "Text10", 4, 2},
+    {"Label16", "I", "Text11", 4, 4},
+    {"Label18", "K", "Text12", 4, 6},
+};
+
+}  // namespace
 
 frmLineRPoint::frmLineRPoint() : CalcWindow("frmLineRPoint", QStringLiteral("1点を通り直線と接する円")) {
     Text1 = InputBox("Text1");
@@ -45,20 +68,7 @@ frmLineRPoint::frmLineRPoint() : CalcWindow("frmLineRPoint", QStringLiteral("1�
     auto *grid = new QGridLayout;
     grid->addWidget(PlaneFrame(), 0, 1, 1, 3, Qt::AlignLeft);
     grid->addWidget(Frame1, 0, 5, 1, 2, Qt::AlignLeft);
-    PlaceLabelledBoxes(grid, this, {
-        {"Label1", "直 線       X", Text1, 1, 0},
-        {"Label2", "Z", Text2, 1, 2},
-        {"Label3", "A", Text3, 1, 4},
-        {"Label4", "終 点       X", Text4, 2, 0},
-        {"Label5", "Z", Text5, 2, 2},
-        {"Label9", "円の中心CX", Text6, 3, 0},
-        {"Label11", "CZ", Text7, 3, 2},
-        {"Label10", "R", Text8, 3, 4},
-        {"Label12", "円の始点  X", Text9, 4, 0},
-        {"Label14", "Z", Text10, 4, 2},
-        {"Label16", "I", Text11, 4, 4},
-        {"Label18", "K", Text12, 4, 6},
-    });
+    PlaceLabelledBoxes(grid, kCells, TwipsToPixels(kBoxWidthTwips));
     grid->addWidget(Command1, 1, 8);
     grid->addWidget(Command3, 2, 8);
     grid->addWidget(Command4, 3, 8);
@@ -67,7 +77,7 @@ frmLineRPoint::frmLineRPoint() : CalcWindow("frmLineRPoint", QStringLiteral("1�
     grid->setRowMinimumHeight(5, 8);
     grid->addWidget(Command10, 6, 7);
     grid->addWidget(Command2, 6, 8, 1, 2);
-    StackUnderDrawing(this, Picture1, grid);
+    LayOut(grid, new QVBoxLayout);
 
     SetEnterOrder({Text1, Text2, Text3, Text4, Text5, Text8, Command1});
     SetTabOrder({Text1, Text2, Text3, Text4, Text5, Text8, Option1, Option2, Command1, Command3, Command4, Command5,

@@ -1,6 +1,8 @@
 #include "editing_commands.h"
 
+#include "character_colours.h"
 #include "code_menus.h"
+#include "document_compare.h"
 #include "document_search.h"
 #include "frmFind.h"
 #include "frmNumberArrange.h"
@@ -10,6 +12,7 @@
 #include "search_state.h"
 #include "turret_view.h"
 #include "platform/RichTextPane.h"
+#include "workspace/external_tools.h"
 #include "workspace/frmMain.h"
 #include "workspace/workspace_state.h"
 
@@ -70,12 +73,19 @@ void mnuToolsNumberArrange_Click() {
 
 void mnuToolsSizeShift_Click() { OpenOnFocusedPane(&LoadSizeShiftDialog, &frmSizeShift::txtFind); }
 
+void GcodeHelp_Click() { OpenHelpFile(QStringLiteral("G-code.hlp")); }
+void McodeHelp_Click() { OpenHelpFile(QStringLiteral("M-code.hlp")); }
+void MnemonicHelp_Click() { OpenHelpFile(QStringLiteral("Mnemonic.hlp")); }
+
 void InstallEditingCommands(frmMain &main) {
     QMenu *edit = main.mnuEdit;
     main.AddEntry(edit, "mnuSearchFind", "検索(&F)", mnuSearchFind_Click);
     main.AddEntry(edit, "mnuSearchNextFind", "次の検索(&N)", mnuSearchNextFind_Click, QKeySequence(Qt::Key_F3))
         ->setEnabled(false);
     main.AddEntry(edit, "mnuSearchReplace", "置き換え(&R)", mnuSearchReplace_Click);
+    main.AddSeparator(edit, QStringLiteral("mnuEditBar3"));
+    main.AddEntry(edit, "mnuColor", "文字の識別", mnuColor_Click);
+    main.AddEntry(edit, "mnuColorBlack", "文字の色を黒に戻す", mnuColorBlack_Click);
 
     QMenu *tools = main.mnuTools;
     QAction *bar1 = main.Entry(QStringLiteral("mnuToolsBar1"));
@@ -86,13 +96,19 @@ void InstallEditingCommands(frmMain &main) {
         ->setEnabled(false);
     main.AddEntry(tools, "mnuToolsSizeShift", "計算によるデータの変更(&S)", mnuToolsSizeShift_Click, QKeySequence(), bar1)
         ->setEnabled(false);
-    main.AddEntry(tools, "mnuToolCompe", "ファイルの比較");
+    main.AddEntry(tools, "mnuToolCompe", "ファイルの比較", mnuToolCompe_Click);
 
     main.AddEntry(main.mnuView, "mnuAbView", "AB表示", mnuAbView_Click, QKeySequence(),
                   main.Entry(QStringLiteral("mnuViewBar2")));
 
     InstallInsertCommands(main);
     InstallCodeMenus(main);
+
+    QAction *variableHelp = main.VariableHelp;
+    main.AddEntry(main.mnuHelp, "GcodeHelp", "G コード", GcodeHelp_Click, QKeySequence(), variableHelp);
+    main.AddEntry(main.mnuHelp, "McodeHelp", "M コード", McodeHelp_Click, QKeySequence(), variableHelp);
+    main.AddEntry(main.mnuHelp, "MnemonicHelp", "ニーモニック", MnemonicHelp_Click, QKeySequence(),
+                  main.Entry(QStringLiteral("mnuHelpBar1")));
 
     g_MainWindowHooks.paneFocused = BringSearchDialogsToFront;
 }

@@ -18,5 +18,8 @@ void mnuSearchReplace_Click();
 void mnuToolsAutoNo_Click();
 void mnuToolsNumberArrange_Click();
 void mnuToolsSizeShift_Click();
+void GcodeHelp_Click();
+void McodeHelp_Click();
+void MnemonicHelp_Click();
 
 }  // namespace brennvik

@@ -3,6 +3,7 @@
 #include "dialog_boxes.h"
 #include "document_search.h"
 #include "search_state.h"
+#include "platform/DialogWindows.h"
 #include "workspace/frmMain.h"
 #include "workspace/workspace_state.h"
 
@@ -39,6 +40,7 @@ frmFind::frmFind(QWidget *parent) : QDialog(parent) {
     connect(Cancel, &QPushButton::clicked, this, &frmFind::Cancel_Click);
     SetBoxBehaviour(txtFind, [this] { focusNextChild(); });
     Form_Load();
+    KeepDesignSize(this);
 }
 
 void frmFind::Form_Load() {

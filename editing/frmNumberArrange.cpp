@@ -5,6 +5,7 @@
 #include "renumber.h"
 #include "renumber_settings.h"
 #include "search_state.h"
+#include "platform/DialogWindows.h"
 #include "platform/MsgBox.h"
 #include "platform/RichTextPane.h"
 #include "workspace/frmMain.h"
@@ -96,6 +97,7 @@ frmNumberArrange::frmNumberArrange(QWidget *parent) : QDialog(parent) {
     SetBoxBehaviour(StartNo, [this] { AddNo->setFocus(); });
     SetBoxBehaviour(AddNo, [this] { Command1->setFocus(); });
     Form_Load();
+    KeepDesignSize(this);
 }
 
 void frmNumberArrange::Form_Load() {
@@ -120,8 +122,9 @@ bool frmNumberArrange::MCheck(const QString &code) const {
 }
 
 bool frmNumberArrange::ReadOptions(RenumberOptions *o) {
-    double digits = 0, start = 0, step = 0;
-    if (!ReadWholeNumber(DigitNo, 1, 9, &digits)) {
+    int digits = 0;
+    double start = 0, step = 0;
+    if (!DigitCountFromText(DigitNo->text(), &digits)) {
         MsgBox(QStringLiteral("番号の桁数は 1 から 9 までの整数を入力してください。"), vbOKOnly | vbExclamation, kTitle);
         return false;
     }
@@ -131,7 +134,7 @@ bool frmNumberArrange::ReadOptions(RenumberOptions *o) {
                vbOKOnly | vbExclamation, kTitle);
         return false;
     }
-    o->digits = int(digits);
+    o->digits = digits;
     o->start = qint64(start);
     o->step = qint64(step);
     o->stopAtEnd = StopM02->isChecked();

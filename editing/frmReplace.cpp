@@ -4,6 +4,7 @@
 #include "document_search.h"
 #include "search.h"
 #include "search_state.h"
+#include "platform/DialogWindows.h"
 #include "platform/RichTextPane.h"
 #include "workspace/document_slots.h"
 #include "workspace/frmDocument.h"
@@ -58,6 +59,7 @@ frmReplace::frmReplace(QWidget *parent) : QDialog(parent) {
         });
     }
     Form_Load();
+    KeepDesignSize(this);
 }
 
 void frmReplace::Form_Load() {

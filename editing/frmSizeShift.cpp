@@ -4,6 +4,7 @@
 #include "document_search.h"
 #include "search_state.h"
 #include "size_shift.h"
+#include "platform/DialogWindows.h"
 #include "platform/MsgBox.h"
 #include "platform/RichTextPane.h"
 #include "workspace/frmMain.h"
@@ -85,6 +86,7 @@ frmSizeShift::frmSizeShift(QWidget *parent) : QDialog(parent) {
     Check1->setChecked(true);
     for (QPushButton *b : {Change, NextFind, AllChange}) b->setEnabled(false);
     Form_Load();
+    KeepDesignSize(this);
 }
 
 void frmSizeShift::Form_Load() { g_FirstPress = -1; }

@@ -1,6 +1,9 @@
 #include "renumber.h"
 
+#include "workspace/runtime.h"
+
 #include <algorithm>
+#include <cmath>
 
 namespace brennvik {
 
@@ -49,11 +52,16 @@ QString RewritePlainLine(QStringView line, const QString &w, const RenumberOptio
     QStringView rest = line.mid(k);
     const QString spacing = Spacing(o.spaceN, rest);
     if (line[0] != u'/') return w + spacing + rest.toString();
-    // A block-skip line: an old number right after its "/" goes, with its blanks.
+    // A block-skip line: deleting takes an old number right after its "/"
+    // and the one blank behind it; a new number replaces it and its blanks.
     QStringView afterSlash = line.mid(1);
     const int old = NumberWordLength(afterSlash, 0, true);
+    if (o.deleteNumbers) {
+        if (old == 0) return line.toString();
+        const int blank = old < afterSlash.size() && afterSlash[old] == u' ' ? 1 : 0;
+        return u'/' + afterSlash.mid(old + blank).toString();
+    }
     if (old > 0) afterSlash = afterSlash.mid(old + BlanksAt(afterSlash, old));
-    if (o.deleteNumbers) return old > 0 ? u'/' + afterSlash.toString() : line.toString();
     if (o.bdel == 1) return u'/' + w + spacing + afterSlash.toString();
     return w + spacing + u'/' + afterSlash.toString();
 }
@@ -80,6 +88,15 @@ QString RewriteNumberedLine(QStringView line, const QString &w, const RenumberOp
 }
 
 }  // namespace
+
+bool DigitCountFromText(const QString &text, int *digits) {
+    double v = 0;
+    if (!TryParseNumber(text, &v) || !(std::fabs(v) < 100)) return false;
+    const int whole = CInt(v);
+    if (whole < 1 || whole > 9) return false;
+    *digits = whole;
+    return true;
+}
 
 QString SequenceNumberWord(qint64 n, int digits) {
     const QString d = QString::number(n);

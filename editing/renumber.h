@@ -18,6 +18,10 @@ struct RenumberOptions {
     bool deleteNumbers = false;
 };
 
+// The digit count written in the dialog's box: its number taken to a whole
+// number (halves to even), which must be 1 to 9; false for any other text.
+bool DigitCountFromText(const QString &text, int *digits);
+
 // "N" and `n`, zero-padded to `digits`; a longer number is written whole.
 QString SequenceNumberWord(qint64 n, int digits);
 

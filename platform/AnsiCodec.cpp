@@ -2,10 +2,8 @@
 
 #include <iconv.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <iterator>
 #include <stdexcept>
 #include <vector>
 
@@ -45,42 +43,50 @@ size_t Convert(iconv_t cd, const char *in, size_t inLen, QByteArray *out) {
     return inLen - left;
 }
 
-qsizetype CharWidth(const QString &text, qsizetype i) {
-    return (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ? 2 : 1;
-}
+// What the code page makes of each character of the basic plane, looked up
+// once per character and kept: a whole document is then encoded by table,
+// in one pass, however many characters it refuses. (Asking the converter
+// again behind every refused character made it convert ahead and back each
+// time.)
+class CharTable {
+public:
+    static constexpr uint16_t kUnknown = 0xFFFF;  // no code page 932 code is this
+    static constexpr uint16_t kRefused = 0xFFFE;  // nor this
 
-// Encodes what the converter accepts; `skipped` gets the index of every
-// character it refused, in order.
-QByteArray EncodeAccepted(const QString &text, std::vector<qsizetype> *skipped) {
-    Iconv cd("CP932", "UTF-8");
-    QByteArray bytes;
-    qsizetype i = 0;
-    while (i < text.size()) {
-        // Convert the longest run that encodes, then step over the failing character.
-        const QByteArray utf8 = text.mid(i).toUtf8();
-        const size_t used = Convert(cd.get(), utf8.constData(), size_t(utf8.size()), &bytes);
-        if (used == size_t(utf8.size())) break;
-        i += QString::fromUtf8(utf8.constData(), qsizetype(used)).size();
-        skipped->push_back(i);
-        i += CharWidth(text, i);
+    // One byte as 0..255, two bytes as lead * 256 + trail (always above 255),
+    // or kRefused.
+    uint16_t Code(char16_t c) {
+        uint16_t &code = m_codes[c];
+        if (code == kUnknown) code = LookUp(c);
+        return code;
     }
-    return bytes;
-}
 
-QString Without(const QString &text, const std::vector<qsizetype> &indices) {
-    QString kept;
-    kept.reserve(text.size());
-    size_t k = 0;
-    for (qsizetype i = 0; i < text.size();) {
-        const qsizetype w = CharWidth(text, i);
-        if (k < indices.size() && indices[k] == i) {
-            ++k;
-        } else {
-            kept += text.mid(i, w);
-        }
-        i += w;
+private:
+    // A character counts as held only when its bytes read back as the same
+    // character: the converter's near matches are refused too.
+    uint16_t LookUp(char16_t c) {
+        if (QChar::isSurrogate(c)) return kRefused;
+        const QByteArray utf8 = QString(QChar(c)).toUtf8();
+        QByteArray bytes;
+        if (Convert(m_encoder.get(), utf8.constData(), size_t(utf8.size()), &bytes) != size_t(utf8.size()))
+            return kRefused;
+        QByteArray back;
+        if (bytes.isEmpty() || bytes.size() > 2 ||
+            Convert(m_decoder.get(), bytes.constData(), size_t(bytes.size()), &back) != size_t(bytes.size()) ||
+            back != utf8)
+            return kRefused;
+        const auto lead = static_cast<unsigned char>(bytes[0]);
+        return bytes.size() == 1 ? lead : uint16_t(lead << 8 | static_cast<unsigned char>(bytes[1]));
     }
-    return kept;
+
+    Iconv m_encoder{"CP932", "UTF-8"};
+    Iconv m_decoder{"UTF-8", "CP932"};
+    std::vector<uint16_t> m_codes = std::vector<uint16_t>(0x10000, kUnknown);
+};
+
+CharTable &Table() {
+    static CharTable table;
+    return table;
 }
 
 }  // namespace
@@ -108,34 +114,26 @@ DecodeResult AnsiCodec::decode(const QByteArray &bytes) {
 
 EncodeResult AnsiCodec::encode(const QString &text) {
     EncodeResult result;
-    std::vector<qsizetype> refused;
-    result.bytes = EncodeAccepted(text, &refused);
-    // Every accepted character is one UTF-16 unit and reads back as one, so
-    // the read-back lines up with the accepted characters.
-    const QString accepted = Without(text, refused);
-    const QString back = decode(result.bytes).text;
-    std::vector<qsizetype> nearMatches;
-    if (back != accepted) {
-        size_t k = 0;
-        for (qsizetype i = 0, j = 0; i < text.size(); i += CharWidth(text, i)) {
-            if (k < refused.size() && refused[k] == i) {
-                ++k;
-                continue;
+    CharTable &table = Table();
+    const qsizetype n = text.size();
+    result.bytes.resize(2 * n);
+    char *out = result.bytes.data();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = text[i].unicode();
+        const uint16_t code = table.Code(c);
+        if (code == CharTable::kRefused) {
+            if (result.ok) {
+                result.ok = false;
+                result.firstBadChar = i;
             }
-            if (j >= back.size() || back[j] != text[i]) nearMatches.push_back(i);
-            ++j;
+            // A character outside the basic plane is refused whole.
+            if (QChar::isHighSurrogate(c) && i + 1 < n && text[i + 1].isLowSurrogate()) ++i;
+            continue;
         }
+        if (code > 0xFF) *out++ = char(code >> 8);
+        *out++ = char(code & 0xFF);
     }
-    if (refused.empty() && nearMatches.empty()) return result;
-    std::vector<qsizetype> bad;
-    bad.reserve(refused.size() + nearMatches.size());
-    std::merge(refused.begin(), refused.end(), nearMatches.begin(), nearMatches.end(), std::back_inserter(bad));
-    result.ok = false;
-    result.firstBadChar = bad.front();
-    if (!nearMatches.empty()) {
-        std::vector<qsizetype> none;
-        result.bytes = EncodeAccepted(Without(text, bad), &none);
-    }
+    result.bytes.truncate(out - result.bytes.constData());
     return result;
 }
 

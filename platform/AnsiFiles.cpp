@@ -10,11 +10,13 @@ AnsiFileRead ReadAnsiFile(const QString &path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         r.error = file.errorString();
+        r.problem = ReadProblem(FileFactsOf(path));
         return r;
     }
     r.bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         r.error = file.errorString();
+        r.problem = ReadProblem(FileFactsOf(path));
         return r;
     }
     r.ok = true;
@@ -42,17 +44,15 @@ AnsiFileWrite WriteAnsiFile(const QString &path, const QString &text) {
         return w;
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        w.error = file.errorString();
-        return w;
-    }
-    if (file.write(encoded.bytes) != encoded.bytes.size()) {
+    // Unbuffered, so that a write the disk cuts short fails here: buffered
+    // bytes going out only at the commit failed unnoticed, and the short
+    // file replaced the old one.
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+                         file.write(encoded.bytes) == encoded.bytes.size() && file.flush() && file.commit();
+    if (!written) {
         w.error = file.errorString();
         file.cancelWriting();
-        return w;
-    }
-    if (!file.commit()) {
-        w.error = file.errorString();
+        w.problem = WriteProblem(FileFactsOf(path), encoded.bytes.size());
         return w;
     }
     w.ok = true;

@@ -4,6 +4,7 @@
 // written, so a failure leaves the old file whole.
 
 #include "AnsiCodec.h"
+#include "FileProblems.h"
 
 #include <QString>
 
@@ -11,6 +12,7 @@ namespace brennvik {
 
 struct AnsiFileRead {
     bool ok = false;         // the file could be read
+    FileProblem problem = FileProblem::None;  // why it could not
     QString error;           // the platform's text when it could not
     QString text;            // line ends as in the file
     QByteArray bytes;        // the file as it is
@@ -25,6 +27,7 @@ AnsiFileRead ReadAnsiFile(const QString &path);
 
 struct AnsiFileWrite {
     bool ok = false;
+    FileProblem problem = FileProblem::None;  // why the file could not be written
     QString error;            // the platform's text when the file could not be written
     qsizetype badChar = -1;   // index of the first character the code page cannot hold; nothing written
 };

@@ -1,7 +1,9 @@
 #include "ExternalPrograms.h"
 
+#include <QFileInfo>
 #include <QPointer>
 #include <QProcess>
+#include <QStandardPaths>
 
 #include <vector>
 
@@ -18,14 +20,37 @@ std::vector<Started> &StartedPrograms() {
 }
 }  // namespace
 
+QString FindProgram(const QString &program) {
+    if (program.isEmpty()) return QString();
+    if (program.contains(u'/') || program.contains(u'\\')) {
+        const QFileInfo file(program);
+        return file.isFile() && file.isExecutable() ? file.absoluteFilePath() : QString();
+    }
+    return QStandardPaths::findExecutable(program);
+}
+
+QString FirstInstalledProgram(const QStringList &candidates) {
+    for (const QString &candidate : candidates)
+        if (!FindProgram(candidate).isEmpty()) return candidate;
+    return QString();
+}
+
 qint64 StartProgram(const QString &program, const QStringList &arguments, const QString &windowTitle,
                     QString *error) {
+    const QString executable = FindProgram(program);
+    if (executable.isEmpty()) {
+        if (error) *error = QStringLiteral("ファイルが見つかりません。");
+        return 0;
+    }
     auto *process = new QProcess;
-    process->setProgram(program);
+    process->setProgram(executable);
     process->setArguments(arguments);
+    // What the program prints is not ours to show.
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
     process->start();
     if (!process->waitForStarted(5000)) {
-        if (error) *error = process->errorString();
+        if (error) *error = QStringLiteral("プログラムを起動できません。(%1)").arg(process->errorString());
         delete process;
         return 0;
     }

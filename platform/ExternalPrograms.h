@@ -8,13 +8,20 @@
 
 namespace brennvik {
 
-// Starts a program; returns a task identifier (the process id), 0 on failure
-// with the reason in *error.
+// Starts a program (a path, or a name found on the search path) with each
+// argument passed as it is; returns a task identifier (the process id), 0 on
+// failure with its description in *error.
 qint64 StartProgram(const QString &program, const QStringList &arguments, const QString &windowTitle,
                     QString *error);
 
 // Asks every still-running program started with that window title to close.
 // Finding none is no error. Returns how many were asked.
 int CloseProgramWindowsByTitle(const QString &windowTitle);
+
+// The executable file a program name or path stands for; empty when there is
+// none.
+QString FindProgram(const QString &program);
+// The first of these programs that is installed; empty when none is.
+QString FirstInstalledProgram(const QStringList &candidates);
 
 }  // namespace brennvik

@@ -35,6 +35,8 @@ QStringList NameFilterList(const QString &filter) {
 QString RunDialog(const FileDialogRequest &r) {
     const bool save = r.kind == FileDialogRequest::Kind::SaveAs;
     QFileDialog dialog(QApplication::activeWindow());
+    // The toolkit's own dialog speaks the program's language on any desktop.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     if (!r.title.isEmpty()) dialog.setWindowTitle(r.title);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

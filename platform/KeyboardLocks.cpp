@@ -31,7 +31,6 @@ Display *X11Display() {
 }
 
 unsigned X11Mask(int vk) {
-    if (vk == VK_CAPITAL) return LockMask;
     if (vk == VK_NUMLOCK) return XkbKeysymToModifiers(X11Display(), 0xff7f /* Num_Lock */);
     return 0;
 }
@@ -51,6 +50,7 @@ void X11SetLock(int vk, bool on) {
 #endif
 
 bool UsesX11(int vk) {
+    if (vk == VK_CAPITAL) return false;  // the program's own lock
     State &s = Keys();
     if (!s.decided) {
         s.decided = true;

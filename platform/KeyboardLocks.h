@@ -1,7 +1,10 @@
 #pragma once
 // Key states the status bar shows and the program toggles: Caps Lock, Num Lock
-// and Insert. On X11 Caps Lock and Num Lock are the display's real lock
-// states; elsewhere (and for Insert always) the state is kept in the program.
+// and Insert. On X11 Num Lock is the display's real lock state; elsewhere
+// (and for Insert always) the state is kept in the program. Caps Lock is
+// always the program's own: the document panes type capitals while it is
+// on, and the system's lock, which file names and other programs share, is
+// never touched.
 
 #include <cstdint>
 

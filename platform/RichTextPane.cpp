@@ -1,7 +1,9 @@
 #include "RichTextPane.h"
 
 #include "AnsiCodec.h"
+#include "Clipboard.h"
 #include "Colors.h"
+#include "KeyboardLocks.h"
 
 #include <QKeyEvent>
 #include <QMimeData>
@@ -11,21 +13,51 @@
 namespace brennvik {
 
 namespace {
-QString FromEditorText(QString t) {
-    t.replace(QChar::ParagraphSeparator, u'\n');
-    t.replace(QChar::LineSeparator, u'\n');
-    t.replace(QLatin1String("\n"), QLatin1String("\r\n"));
-    return t;
+bool IsEditorBreak(QChar c) { return c == u'\n' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator; }
+
+// Every line break as CR LF, in one pass (replacing break by break moved the
+// rest of a long text along for each one).
+QString FromEditorText(const QString &t) {
+    qsizetype breaks = 0;
+    for (const QChar c : t) breaks += IsEditorBreak(c);
+    if (breaks == 0) return t;
+    QString out(t.size() + breaks, Qt::Uninitialized);
+    QChar *o = out.data();
+    for (const QChar c : t) {
+        if (IsEditorBreak(c)) {
+            *o++ = u'\r';
+            *o++ = u'\n';
+        } else {
+            *o++ = c;
+        }
+    }
+    return out;
 }
 
-QString SeenText(const QTextDocument *d) { return d->toRawText() + QChar(QChar::ParagraphSeparator); }
+// A letter as the program's Caps Lock makes it: while the lock is on, a
+// capital, or a small letter with Shift, whatever the system's lock says.
+QChar WithCapsLock(QChar typed, bool shift) {
+    const char16_t c = typed.unicode();
+    const bool letter = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+    if (!letter || !KeyLockState(VK_CAPITAL)) return typed;
+    return shift ? typed.toLower() : typed.toUpper();
+}
+
+// What a line's block keeps of its text, to tell later whether a change
+// replaced its characters or only their format. Never -1, the state of a
+// block that was never hashed.
+int LineHash(const QTextBlock &block) {
+    const size_t h = qHash(QStringView(block.text()));
+    const int folded = int(uint32_t(h) ^ uint32_t(uint64_t(h) >> 32));
+    return folded == -1 ? 0 : folded;
+}
 }  // namespace
 
 RichTextPane::RichTextPane(QWidget *parent) : QPlainTextEdit(parent) {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setContextMenuPolicy(Qt::DefaultContextMenu);
     SetHideSelection(true);
-    m_seen = SeenText(document());
+    RehashLines(0, 0);
     connect(document(), &QTextDocument::contentsChange, this, &RichTextPane::OnContentsChange);
     // One edit (a load, a paste, a whole-text write) is one change.
     connect(document(), &QTextDocument::contentsChanged, this, [this] {
@@ -37,15 +69,27 @@ RichTextPane::RichTextPane(QWidget *parent) : QPlainTextEdit(parent) {
 }
 
 void RichTextPane::OnContentsChange(int position, int removed, int added) {
-    if (removed == added) {
-        // A change of format reports its range as replaced by itself.
-        const QTextDocument *d = document();
-        bool same = position + added <= m_seen.size();
-        for (int i = 0; same && i < added; ++i) same = d->characterAt(position + i) == m_seen[position + i];
-        if (same) return;
-    }
-    m_seen = SeenText(document());
+    // A change of format reports its range as replaced by itself: only the
+    // lines' hashes tell it from a replacement by as many other characters.
+    const bool textDiffers = RehashLines(position, added);
+    if (removed == added && !textDiffers) return;
     m_textChangePending = true;
+}
+
+bool RichTextPane::RehashLines(int position, int length) {
+    const QTextDocument *d = document();
+    QTextBlock block = d->findBlock(position);
+    const QTextBlock last = d->findBlock(std::min(position + length, d->characterCount() - 1));
+    bool differs = false;
+    for (; block.isValid(); block = block.next()) {
+        const int hash = LineHash(block);
+        if (block.userState() != hash) {
+            block.setUserState(hash);
+            differs = true;
+        }
+        if (block == last) break;
+    }
+    return differs;
 }
 
 QString RichTextPane::ToEditorText(const QString &text) {
@@ -123,6 +167,19 @@ void RichTextPane::SetSelText(const QString &text) {
     setTextCursor(c);
 }
 
+void RichTextPane::Paste() { PasteText(ClipboardGetText()); }
+
+void RichTextPane::PasteText(const QString &text) {
+    if (text.isEmpty()) return;
+    SetSelText(text);
+    ensureCursorVisible();
+}
+
+// The toolkit's paste and drop hand their data here; only its plain text is taken.
+bool RichTextPane::canInsertFromMimeData(const QMimeData *source) const { return !PlainTextOf(source).isEmpty(); }
+
+void RichTextPane::insertFromMimeData(const QMimeData *source) { PasteText(PlainTextOf(source)); }
+
 int RichTextPane::SelColor() const {
     const QTextCursor sel = textCursor();
     if (!sel.hasSelection()) return BgrFromColor(sel.charFormat().foreground().color());
@@ -156,6 +213,15 @@ void RichTextPane::SetSelBold(bool bold) {
     if (!c.hasSelection()) mergeCurrentCharFormat(f);
 }
 
+void RichTextPane::AsOneEdit(const std::function<void()> &edit) {
+    QTextCursor block(document());
+    block.beginEditBlock();
+    edit();
+    block.endEditBlock();
+}
+
+void RichTextPane::FollowInsertKeyState() { setOverwriteMode(KeyLockState(VK_INSERT)); }
+
 bool RichTextPane::CanUndo() const { return document()->isUndoAvailable(); }
 
 void RichTextPane::SetHideSelection(bool hide) {
@@ -178,15 +244,38 @@ void RichTextPane::keyPressEvent(QKeyEvent *event) {
         event->accept();
         return;
     }
+    // The toolkit's own paste fails on an empty clipboard entry.
+    if (event->matches(QKeySequence::Paste)) {
+        event->accept();
+        Paste();
+        return;
+    }
+    if (event->key() == Qt::Key_Insert && event->modifiers() == Qt::NoModifier) {
+        keybd_event(VK_INSERT, KEYEVENTF_KEYDOWN);
+        keybd_event(VK_INSERT, KEYEVENTF_KEYUP);
+        FollowInsertKeyState();
+        event->accept();
+        return;
+    }
+    // The state may have been switched from the status bar meanwhile.
+    FollowInsertKeyState();
     const QString t = event->text();
     if (t.size() == 1 && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        const QChar ch = t[0];
+        const QChar ch = WithCapsLock(t[0], event->modifiers() & Qt::ShiftModifier);
         if (ch.unicode() >= 32 || ch == u'\r' || ch == u'\t' || ch == u'\b') emit KeyPress(AnsiCodec::charCode(ch));
+        if (ch != t[0]) {
+            QKeyEvent typed(event->type(), event->key(), event->modifiers(), QString(ch), event->isAutoRepeat(),
+                            quint16(event->count()));
+            QPlainTextEdit::keyPressEvent(&typed);
+            event->setAccepted(typed.isAccepted());
+            return;
+        }
     }
     QPlainTextEdit::keyPressEvent(event);
 }
 
 void RichTextPane::focusInEvent(QFocusEvent *event) {
+    FollowInsertKeyState();
     QPlainTextEdit::focusInEvent(event);
     emit GotFocus();
 }

@@ -8,6 +8,8 @@
 
 #include <QPlainTextEdit>
 
+#include <functional>
+
 namespace brennvik {
 
 class RichTextPane : public QPlainTextEdit {
@@ -32,6 +34,10 @@ public:
     QString SelText() const;
     // Replaces the selection (or inserts at the caret); the caret ends behind it.
     void SetSelText(const QString &text);
+    // Replaces the selection by the clipboard's plain text; with no text on
+    // the clipboard nothing happens. The paste keys and dropped text take
+    // this way too.
+    void Paste();
     // Selects `length` characters from `start`, positions as Text() counts them.
     void Select(int start, int length);
 
@@ -51,6 +57,14 @@ public:
     bool HideSelection() const { return m_hideSelection; }
     void SetHideSelection(bool hide);
 
+    // Runs `edit` (selections, colours, text changes through this pane) as
+    // one step of the pane's own undo.
+    void AsOneEdit(const std::function<void()> &edit);
+
+    // Typing overwrites while the Insert key's state is on; the Insert key
+    // toggles that state, and a pane takes it over when it gets the focus.
+    void FollowInsertKeyState();
+
     // The pane's own undo of its last edit.
     void Undo() { undo(); }
     bool CanUndo() const;
@@ -64,7 +78,8 @@ public:
 
 signals:
     // A printable or control character typed by the user, before the pane
-    // inserts it: its code in the ANSI code page.
+    // inserts it: its code in the ANSI code page. While the program's Caps
+    // Lock is on, a letter is typed as a capital (small with Shift).
     void KeyPress(int keyCode);
     // The text changed (a change of colour or weight alone is none).
     void Change();
@@ -79,15 +94,18 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    bool canInsertFromMimeData(const QMimeData *source) const override;
+    void insertFromMimeData(const QMimeData *source) override;
 
 private:
+    void PasteText(const QString &text);
     QTextCursor CursorFor(int start, int length) const;
     void OnContentsChange(int position, int removed, int added);
+    // Hashes the text of the lines that hold [position, position + length]
+    // into their blocks' state; true when one of them differs from before.
+    bool RehashLines(int position, int length);
     bool m_dataChanged = false;
     bool m_hideSelection = true;
-    // The document's characters as last seen, with the final paragraph mark,
-    // to tell a change of text from a change of format.
-    QString m_seen;
     bool m_textChangePending = false;
 };
 

@@ -3,6 +3,7 @@
 #include "platform/AnsiCodec.h"
 #include "platform/MsgBox.h"
 #include "machine_settings.h"
+#include "workspace/runtime.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -63,6 +64,7 @@ ConditionFileContent ParseCuttingConditions(const QByteArray &bytes) {
         QStringList fields = SplitConditionLine(lines[i]);
         while (fields.size() < kCuttingConditionFields) fields << QString();
         content.records.push_back(fields.mid(0, kCuttingConditionFields));
+        content.recordLines.push_back(int(i) + 1);
         if (int(content.records.size()) == kCuttingConditionRows) break;
     }
     if (content.records.empty()) {
@@ -71,6 +73,46 @@ ConditionFileContent ParseCuttingConditions(const QByteArray &bytes) {
     }
     content.ok = true;
     return content;
+}
+
+namespace {
+
+// Rows no process asks for.
+bool RowIsUsed(int row) { return row != 28 && row != 29 && row != 31 && row != 32; }
+
+// Rows listed by name in a warning; the rest are counted.
+constexpr int kRowsNamed = 10;
+
+}  // namespace
+
+QString ConditionFileWarning(const QString &path, const ConditionFileContent &content) {
+    QStringList badRows;
+    int unnamed = 0;
+    for (size_t r = 0; r < content.records.size(); ++r) {
+        const int row = int(r) + 1;
+        double value = 0;
+        if (!RowIsUsed(row) || (TryParseNumber(content.records[r][3], &value) &&
+                                TryParseNumber(content.records[r][4], &value)))
+            continue;
+        if (badRows.size() < kRowsNamed)
+            badRows << QStringLiteral("条件 %1（%2 行目）").arg(row).arg(content.recordLines[r]);
+        else
+            ++unnamed;
+    }
+    const int rowsRead = int(content.records.size());
+    if (badRows.isEmpty() && rowsRead >= kCuttingConditionRows) return QString();
+    QString text = QStringLiteral("加工条件ファイルの一部が使えません。\n") + path + u'\n';
+    if (!badRows.isEmpty()) {
+        text += QStringLiteral("主軸または切削水の欄が数値ではありません: ") + badRows.join(QStringLiteral("、"));
+        if (unnamed > 0) text += QStringLiteral("、ほか %1 件").arg(unnamed);
+        text += u'\n';
+    }
+    if (rowsRead < kCuttingConditionRows)
+        text += QStringLiteral("ファイルが条件 %1 で終わっています。条件 %2～%3 がありません。\n")
+                    .arg(rowsRead)
+                    .arg(rowsRead + 1)
+                    .arg(kCuttingConditionRows);
+    return text + QStringLiteral("これらの条件を使う工程はエラーになります。");
 }
 
 namespace {
@@ -108,6 +150,8 @@ bool LoadCuttingConditionsFrom(const QString &path) {
     for (size_t r = 0; r < content.records.size(); ++r)
         for (int c = 1; c <= kCuttingConditionFields; ++c)
             g_CuttingConditions[r + 1][c] = content.records[r][c - 1];
+    const QString warning = ConditionFileWarning(path, content);
+    if (!warning.isEmpty()) MsgBox(warning, vbOKOnly | vbExclamation, QStringLiteral("加工条件"));
     return true;
 }
 

@@ -23,8 +23,15 @@ struct ConditionFileContent {
     bool ok = false;
     QString reason;                  // why the bytes are no condition table
     std::vector<QStringList> records;  // at most 34, each of twelve fields
+    std::vector<int> recordLines;      // the 1-based file line of each record
 };
 ConditionFileContent ParseCuttingConditions(const QByteArray &bytes);
+
+// What in a file that was read makes process commands fail later (error 13
+// when the dialog is pre-filled): rows some process uses whose spindle or
+// coolant cell is no number, and rows missing because the file ends early.
+// It names the file and the rows; empty when all is well.
+QString ConditionFileWarning(const QString &path, const ConditionFileContent &content);
 
 // The fields of one line: separated by commas, leading blanks skipped, a
 // field in double quotes taken without its quotes, trailing blanks of an
@@ -32,8 +39,9 @@ ConditionFileContent ParseCuttingConditions(const QByteArray &bytes);
 QStringList SplitConditionLine(const QString &line);
 
 // Reads a file into the table. Only a read that succeeded replaces the
-// table (rows the file has no record for become empty); otherwise the table
-// stays as it was, a message box says why, and the result is false.
+// table (rows the file has no record for become empty), and a message box
+// names the rows that processes cannot use; otherwise the table stays as it
+// was, a message box says why, and the result is false.
 bool LoadCuttingConditionsFrom(const QString &path);
 // Reads g_CsvFileName into the table.
 void LoadCuttingConditions();

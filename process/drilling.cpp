@@ -13,15 +13,12 @@ namespace {
 
 enum class Drill { Hss, Carbide };
 
-// The diameter the last drilling block was built for, as it wrote it.
-float s_drilledDiameter = 0;
-
 // Speed, header, tool-shape lines, tool change and the approach to the
 // centre line.
 void AppendDrillOpening(Drill drill) {
     // The diameter is taken as it is written, before anything is computed
     // from it; a drill of diameter 0 fails on the spindle speed.
-    s_drilledDiameter = CSng(Val(FormatNcNumber(g_ParamU)));
+    NoteBoreAsWritten(FormatNcNumber(g_ParamU));
     SetSpindleSpeed(g_ParamU);
     StartBlock("DRILL D" + FormatNcNumber(g_ParamU));
     const bool hss = drill == Drill::Hss;
@@ -82,7 +79,5 @@ QString BuildDrillCarbideBlock() {
     AppendSpindleStopReturn(RetreatMove::Continued, MacTurnReturn::ThroughApproachX, MultusReturn::Plain);
     return CloseBlock();
 }
-
-void TakeDrilledDiameterAsMaterialID() { g_MaterialID = s_drilledDiameter; }
 
 }  // namespace brennvik

@@ -11,9 +11,4 @@ namespace brennvik {
 QString BuildDrillHssBlock();
 QString BuildDrillCarbideBlock();
 
-// Once a drilling block is in the program, the drilled diameter (as the
-// block writes it) is the material's inner diameter for the processes
-// that follow.
-void TakeDrilledDiameterAsMaterialID();
-
 }  // namespace brennvik

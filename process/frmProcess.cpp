@@ -3,11 +3,14 @@
 #include "cutting_conditions.h"
 #include "dialog_errors.h"
 #include "form_widgets.h"
+#include "platform/DialogWindows.h"
 #include "platform/TextBoxes.h"
 #include "platform/Modal.h"
 #include "process_state.h"
 #include "process_words.h"
+#include "workspace/frmMain.h"
 #include "workspace/runtime.h"
+#include "workspace/workspace_state.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -31,10 +34,15 @@ constexpr int kEnter = 13;
 
 }  // namespace
 
+frmProcess::~frmProcess() {
+    if (g_frmProcess == this) g_frmProcess = nullptr;
+}
+
 frmProcess::frmProcess(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmProcess"));
     setWindowTitle(QStringLiteral("工程データ"));
     auto *grid = new QGridLayout;
+    m_grid = grid;
 
     struct Field {
         QLabel *&name;
@@ -146,6 +154,7 @@ frmProcess::frmProcess(QWidget *parent) : QDialog(parent) {
 
     connect(Command1, &QPushButton::clicked, this, &frmProcess::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmProcess::Command2_Click);
+    KeepDesignSize(this);
 }
 
 bool frmProcess::eventFilter(QObject *watched, QEvent *event) {
@@ -174,6 +183,21 @@ bool frmProcess::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void frmProcess::TextBox_GotFocus(QLineEdit *box, Qt::FocusReason reason) { SelectWholeText(box, reason); }
+
+void frmProcess::PlaceLabelBefore(QLabel *label, QLabel *anchor) {
+    const int index = m_grid->indexOf(anchor);
+    if (index < 0) return;
+    int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+    m_grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+    m_grid->removeWidget(label);
+    m_grid->removeWidget(anchor);
+    auto *caption = new QHBoxLayout;
+    caption->setSpacing(0);
+    caption->addWidget(label);
+    caption->addWidget(anchor);
+    caption->addStretch();
+    m_grid->addLayout(caption, row, column, rowSpan, columnSpan);
+}
 
 void frmProcess::ToolNumber_KeyPress(int keyAscii) {
     if (keyAscii == kEnter) V->setFocus();
@@ -220,7 +244,7 @@ void frmProcess::reject() { Command2_Click(); }
 void frmProcess::Unload() { UnloadForm(this, g_frmProcess); }
 
 frmProcess *EnsureProcessForm() {
-    if (!g_frmProcess) g_frmProcess = new frmProcess;
+    if (!g_frmProcess) g_frmProcess = new frmProcess(g_frmMain);
     return g_frmProcess;
 }
 

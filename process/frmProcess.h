@@ -7,6 +7,7 @@
 
 #include <QDialog>
 
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -19,6 +20,8 @@ class frmProcess : public QDialog {
     Q_OBJECT
 public:
     explicit frmProcess(QWidget *parent = nullptr);
+    // Deleted with its owner, the window is no longer the loaded instance.
+    ~frmProcess() override;
 
     void Command1_Click();  // "実　行"
     void Command2_Click();  // "キャンセル"
@@ -30,6 +33,10 @@ public:
     // The GotFocus handler of every text box: a box that is not empty gets
     // its whole text selected.
     void TextBox_GotFocus(QLineEdit *box, Qt::FocusReason reason);
+    // Moves a name label out of its own row to stand right before `anchor`,
+    // so that a caption qualifying another field reads with that field's
+    // caption. The next command finds the form as designed again.
+    void PlaceLabelBefore(QLabel *label, QLabel *anchor);
 
     // Text boxes in tab order.
     QLineEdit *ToolNumber = nullptr;
@@ -106,6 +113,7 @@ protected:
 
 private:
     void Unload();
+    QGridLayout *m_grid = nullptr;
 };
 
 // The dialog's single instance, or nullptr while it is unloaded.

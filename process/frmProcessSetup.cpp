@@ -2,11 +2,14 @@
 
 #include "dialog_errors.h"
 #include "form_widgets.h"
+#include "platform/DialogWindows.h"
 #include "platform/TextBoxes.h"
 #include "frmProcess.h"
 #include "machine_settings.h"
 #include "process_state.h"
+#include "workspace/frmMain.h"
 #include "workspace/runtime.h"
+#include "workspace/workspace_state.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -23,6 +26,10 @@
 namespace brennvik {
 
 frmProcessSetup *g_frmProcessSetup = nullptr;
+
+frmProcessSetup::~frmProcessSetup() {
+    if (g_frmProcessSetup == this) g_frmProcessSetup = nullptr;
+}
 
 frmProcessSetup::frmProcessSetup(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmProcessSetup"));
@@ -106,6 +113,7 @@ frmProcessSetup::frmProcessSetup(QWidget *parent) : QDialog(parent) {
     connect(mcOther, &QRadioButton::toggled, this, &frmProcessSetup::mcOther_Click);
     connect(Command1, &QPushButton::clicked, this, &frmProcessSetup::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmProcessSetup::Command2_Click);
+    KeepDesignSize(this);
 }
 
 bool frmProcessSetup::eventFilter(QObject *watched, QEvent *event) {
@@ -261,7 +269,7 @@ void frmProcessSetup::reject() { Unload(); }
 void frmProcessSetup::Unload() { UnloadForm(this, g_frmProcessSetup); }
 
 void EnsureProcessSetupShaped() {
-    if (!g_frmProcessSetup) g_frmProcessSetup = new frmProcessSetup;
+    if (!g_frmProcessSetup) g_frmProcessSetup = new frmProcessSetup(g_frmMain);
     g_frmProcessSetup->ShapeHomeFieldsForMachineType();
 }
 

@@ -18,6 +18,8 @@ class frmProcessSetup : public QDialog {
     Q_OBJECT
 public:
     explicit frmProcessSetup(QWidget *parent = nullptr);
+    // Deleted with its owner, the window is no longer the loaded instance.
+    ~frmProcessSetup() override;
 
     // Home-position fields and their labels by the stored machine type.
     void ShapeHomeFieldsForMachineType();

@@ -5,11 +5,14 @@
 #include "form_widgets.h"
 #include "machine_settings.h"
 #include "material.h"
+#include "platform/DialogWindows.h"
 #include "platform/FileDialogs.h"
 #include "platform/Modal.h"
 #include "process_state.h"
 #include "ugc_sketch.h"
+#include "workspace/frmMain.h"
 #include "workspace/runtime.h"
+#include "workspace/workspace_state.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -49,6 +52,10 @@ void SetBox(QLineEdit *box, bool enabled, const QColor &background) {
 }
 
 }  // namespace
+
+frmUGC::~frmUGC() {
+    if (g_frmUGC == this) g_frmUGC = nullptr;
+}
 
 frmUGC::frmUGC(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmUGC"));
@@ -126,6 +133,7 @@ frmUGC::frmUGC(QWidget *parent) : QDialog(parent) {
     connect(Command2, &QPushButton::clicked, this, &frmUGC::Command2_Click);
     connect(Material, &QPushButton::clicked, this, &frmUGC::Material_Click);
     Form_Load();
+    KeepDesignSize(this);
 }
 
 QList<QWidget *> frmUGC::GraphicControls() const {
@@ -265,7 +273,7 @@ void frmUGC::Material_Click() {
 void frmUGC::Unload() { UnloadForm(this, g_frmUGC); }
 
 frmUGC *EnsureMaterialForm() {
-    if (!g_frmUGC) g_frmUGC = new frmUGC;
+    if (!g_frmUGC) g_frmUGC = new frmUGC(g_frmMain);
     return g_frmUGC;
 }
 

@@ -19,6 +19,8 @@ class frmUGC : public QDialog {
     Q_OBJECT
 public:
     explicit frmUGC(QWidget *parent = nullptr);
+    // Deleted with its owner, the window is no longer the loaded instance.
+    ~frmUGC() override;
 
     void Form_Load();
     void Check1_Click();

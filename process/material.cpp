@@ -1,6 +1,7 @@
 #include "material.h"
 
 #include "workspace/nc_text.h"
+#include "workspace/runtime.h"
 
 namespace brennvik {
 
@@ -12,6 +13,10 @@ VariantNumber g_JawGripLength;
 VariantNumber g_JawGripStep;
 bool g_UgcGraphicOn = false;
 
+namespace {
+float s_boreAsWritten = 0;
+}  // namespace
+
 void ResetMaterialState() {
     g_UgcOrigin.Clear();
     g_MaterialLength.Clear();
@@ -20,7 +25,12 @@ void ResetMaterialState() {
     g_JawGripLength.Clear();
     g_JawGripStep.Clear();
     g_UgcGraphicOn = false;
+    s_boreAsWritten = 0;
 }
+
+void NoteBoreAsWritten(const QString &written) { s_boreAsWritten = CSng(Val(written)); }
+
+void TakeWrittenBoreAsMaterialID() { g_MaterialID = s_boreAsWritten; }
 
 QString BuildUserGraphicBlock(const MaterialInput &in) {
     const QString crlf = QStringLiteral("\r\n");

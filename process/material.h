@@ -20,6 +20,12 @@ extern bool g_UgcGraphicOn;
 
 void ResetMaterialState();
 
+// The bore a drilling or bore roughing block was built for, as the block
+// wrote it. Once that block is in the program, it is the material's inner
+// diameter for the processes that follow.
+void NoteBoreAsWritten(const QString &written);
+void TakeWrittenBoreAsMaterialID();
+
 struct MaterialInput {
     double origin = 0;          // P
     double length = 0;          // OL

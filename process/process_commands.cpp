@@ -18,7 +18,7 @@ namespace brennvik {
 
 void ProcessSetup_Click() {
     try {
-        if (!g_frmProcessSetup) g_frmProcessSetup = new frmProcessSetup;
+        if (!g_frmProcessSetup) g_frmProcessSetup = new frmProcessSetup(g_frmMain);
         frmProcessSetup *dialog = g_frmProcessSetup;
         dialog->FillFromSettings();
         ClearKeptDialogError();

@@ -31,10 +31,12 @@ void ApplyProcessFormSetup(frmProcess &form, const ProcessFormSetup &setup) {
     for (const BoxTooltip &tip : setup.tooltips) (form.*tip.box)->setToolTip(QString::fromUtf8(tip.text));
 }
 
-void AskProcessParameters(const ProcessFormSetup &setup, MachineFields fields) {
+void AskProcessParameters(const ProcessFormSetup &setup, MachineFields fields,
+                          const std::function<void(frmProcess &)> &arrange) {
     frmProcess *form = EnsureProcessForm();
     try {
         ApplyProcessFormSetup(*form, setup);
+        if (arrange) arrange(*form);
         PrefillProcessDialog(setup.conditionRow);
         for (const BoxPreset &preset : setup.presets) (form->*preset.box)->setText(preset.text());
         if (fields == MachineFields::ByMachineType) ConfigureProcessFormForMachine();

@@ -46,6 +46,7 @@ struct UnusedField {
 };
 
 // The fields by their box, with the letter label beside it.
+inline constexpr UnusedField kFieldV{&frmProcess::Labelv2, &frmProcess::V};
 inline constexpr UnusedField kFieldF{&frmProcess::LabelF2, &frmProcess::F};
 inline constexpr UnusedField kFieldU{&frmProcess::LabelU2, &frmProcess::U};
 inline constexpr UnusedField kFieldW{&frmProcess::LabelW2, &frmProcess::W};
@@ -53,6 +54,7 @@ inline constexpr UnusedField kFieldD{&frmProcess::LabelD2, &frmProcess::D};
 inline constexpr UnusedField kFieldL{&frmProcess::LabelL2, &frmProcess::L};
 inline constexpr UnusedField kFieldC{&frmProcess::LabelC2, &frmProcess::C};
 inline constexpr UnusedField kFieldStartX{&frmProcess::LabelStartX, &frmProcess::StartX};
+inline constexpr UnusedField kFieldStartZ{&frmProcess::LabelStartZ, &frmProcess::StartZ};
 inline constexpr UnusedField kFieldStartC{&frmProcess::LabelStartC, &frmProcess::StartC};
 inline constexpr UnusedField kFieldEndX{&frmProcess::LabelEndX, &frmProcess::EndX};
 inline constexpr UnusedField kFieldEndZ{&frmProcess::LabelEndZ, &frmProcess::EndZ};
@@ -99,7 +101,9 @@ enum class MachineFields { ByMachineType, AsSetUp };
 // presets, adapts it to the machine type (unless told not to) and shows it
 // modally. An error before the showing (a condition row that cannot be
 // read) unloads the half-prepared dialog, so the next command finds it as
-// designed.
-void AskProcessParameters(const ProcessFormSetup &setup, MachineFields fields = MachineFields::ByMachineType);
+// designed. `arrange`, when given, rearranges the dialog's controls after
+// the set-up.
+void AskProcessParameters(const ProcessFormSetup &setup, MachineFields fields = MachineFields::ByMachineType,
+                          const std::function<void(frmProcess &)> &arrange = {});
 
 }  // namespace brennvik

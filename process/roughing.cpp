@@ -117,7 +117,7 @@ QString BuildRoughFaceODBlock() {
 
 QString BuildRoughIDBlock() {
     // The bore is taken as it is written, before anything is computed from it.
-    FormatNcNumber(g_StartX);
+    NoteBoreAsWritten(FormatNcNumber(g_StartX));
     AppendTurningOpening({g_StartX + 6, QStringLiteral("ID.ROUGH"), QStringLiteral("2"), QStringLiteral("60"),
                           BoringBarShape(), EndXApproach, EndXApproach, QStringLiteral(" M42 S")});
     AppendSequenceLine(FormatNcNumber(g_StartZ + 2));
@@ -128,7 +128,5 @@ QString BuildRoughIDBlock() {
     AppendRetreat(RetreatMove::Continued);
     return CloseBlock();
 }
-
-void TakeRoughedBoreAsMaterialID() { g_MaterialID = CSng(Val(FormatNcNumber(g_StartX))); }
 
 }  // namespace brennvik

@@ -15,8 +15,4 @@ QString BuildRoughFaceBlock();
 QString BuildRoughFaceODBlock();
 QString BuildRoughIDBlock();
 
-// Once a bore roughing is in the program, the next inner-diameter process
-// starts from the bore's start diameter as written in the block.
-void TakeRoughedBoreAsMaterialID();
-
 }  // namespace brennvik

@@ -151,18 +151,23 @@ const ProcessFormSetup kDrillHss = DrillSetup("ハイスドリル", 1, {});
 // The carbide drill feeds at half feed over an entry and an exit length.
 const ProcessFormSetup kDrillCarbide = DrillSetup("超硬ドリル", 2, {{&F::LabelD, "入り際"}, {&F::LabelL, "抜け際"}});
 
-void Run(const ProcessFormSetup &setup, std::function<void()> build, std::function<void()> afterInsert = {}) {
-    RunGenerator({[&setup] { AskProcessParameters(setup); }, std::move(build), std::move(afterInsert)});
+void Run(const ProcessFormSetup &setup, std::function<void()> build, std::function<void()> afterInsert = {},
+         std::function<void(frmProcess &)> arrange = {}) {
+    RunGenerator({[&setup, arrange] { AskProcessParameters(setup, MachineFields::ByMachineType, arrange); },
+                  std::move(build), std::move(afterInsert)});
 }
+
+// "端面の" says that the feed is the face pass's: it reads before the feed's caption.
+void FaceQualifiesTheFeed(frmProcess &form) { form.PlaceLabelBefore(form.LabelC, form.LabelF); }
 
 }  // namespace
 
 void ProcessRoughFace_Click() { Run(kRoughFace, BuildRoughFaceBlock); }
 void ProcessRoughFaceOD_Click() { Run(kRoughFaceOD, BuildRoughFaceODBlock); }
 void ProcessRoughOD_Click() { Run(kRoughOD, BuildRoughODBlock); }
-void ProcessRoughID_Click() { Run(kRoughID, BuildRoughIDBlock, TakeRoughedBoreAsMaterialID); }
+void ProcessRoughID_Click() { Run(kRoughID, BuildRoughIDBlock, TakeWrittenBoreAsMaterialID); }
 void ProcessFinishFace_Click() { Run(kFinishFace, BuildFinishFaceBlock); }
-void ProcessFinishFaceOD_Click() { Run(kFinishFaceOD, BuildFinishFaceODBlock); }
+void ProcessFinishFaceOD_Click() { Run(kFinishFaceOD, BuildFinishFaceODBlock, {}, FaceQualifiesTheFeed); }
 void ProcessFinishOD_Click() { Run(kFinishOD, BuildFinishODBlock); }
 void ProcessFinishID_Click() { Run(kFinishID, BuildFinishIDBlock); }
 
@@ -172,7 +177,7 @@ void ProcessThreadID_Click() { Run(kThreadID, BuildThreadIDBlock); }
 void ProcessGrooveOD_Click() { Run(kGrooveOD, BuildGrooveODBlock); }
 void ProcessGrooveID_Click() { Run(kGrooveID, BuildGrooveIDBlock); }
 void ProcessGrooveFace_Click() { Run(kGrooveFace, BuildGrooveFaceBlock); }
-void ProcessDrillHss_Click() { Run(kDrillHss, BuildDrillHssBlock, TakeDrilledDiameterAsMaterialID); }
-void ProcessDrillU_Click() { Run(kDrillCarbide, BuildDrillCarbideBlock, TakeDrilledDiameterAsMaterialID); }
+void ProcessDrillHss_Click() { Run(kDrillHss, BuildDrillHssBlock, TakeWrittenBoreAsMaterialID); }
+void ProcessDrillU_Click() { Run(kDrillCarbide, BuildDrillCarbideBlock, TakeWrittenBoreAsMaterialID); }
 
 }  // namespace brennvik

@@ -1,9 +1,12 @@
 #include "rotary_commands.h"
 
 #include "contour_milling.h"
+#include "measuring_commands.h"
 #include "rotary_frame.h"
 #include "rotary_holes.h"
+#include "size_hints.h"
 #include "spindle_tapping.h"
+#include "tilted_commands.h"
 #include "process/frmProcess.h"
 #include "process/process_form_setup.h"
 #include "process/process_state.h"
@@ -23,11 +26,6 @@ QString Zero() { return QStringLiteral("0"); }
 // A rotary tool works without the B axis and the tool-tip position of the
 // turning tools.
 const std::vector<ProcessFormControl> kNoBAxis = {&F::TipPostion, &F::LabelB, &F::LabelB2, &F::B};
-
-const char kTapDrillSizes[] = "M3=2.6 M4=3.4 M5=4.3 M6=5.1 M8=6.9 M10=8.7 M12=10.5 M16=14.3";
-const char kPitchesToM20[] = "M2=0.4 M2.5=0.45 M3=0.5 M4=0.7 M5=0.8 M6=1 M8=1.25 M10=1.5 M12=1.75 M16=2 M20=2.5";
-const char kPitchesToM24[] =
-    "M2=0.4 M2.5=0.45 M3=0.5 M4=0.7 M5=0.8 M6=1 M8=1.25 M10=1.5 M12=1.75 M16=2 M20=2.5 M24=3";
 
 // A drill asks for its diameter, the dwell at the bottom and the number of
 // holes; the face hole ends at a Z, the side hole at an X.
@@ -141,22 +139,26 @@ void InstallRotaryCommands(frmMain &main) {
     main.AddSubmenu(process, "ProcessMDrill", "M軸ドリル",
                     {{"ProcessMDrillFace", "正面", ProcessMDrillFace_Click},
                      {"ProcessMDrillSide", "側面", ProcessMDrillSide_Click},
-                     {"ProcessMDrillSlant", "Y/B軸加工"}});
+                     {"ProcessMDrillSlant", "Y/B軸加工", ProcessMDrillSlant_Click}});
     main.AddSubmenu(process, "ProcessMTap", "M軸タップ",
                     {{"ProcessMTapFace", "正面", ProcessMTapFace_Click},
                      {"ProcessMTapSide", "側面", ProcessMTapSide_Click},
-                     {"ProcessMTapSlant", "Y/B軸加工"}});
+                     {"ProcessMTapSlant", "Y/B軸加工", ProcessMTapSlant_Click}});
     main.AddSubmenu(process, "ProcessMKey", "M軸キーミゾ",
-                    {{"ProcessMKeyFace", "正面"}, {"ProcessMKeySide", "側面"}, {"ProcessMKeySlant", "Y/B軸加工"}});
+                    {{"ProcessMKeyFace", "正面", ProcessMKeyFace_Click},
+                     {"ProcessMKeySide", "側面", ProcessMKeySide_Click},
+                     {"ProcessMKeySlant", "Y/B軸加工", ProcessMKeySlant_Click}});
     main.AddSubmenu(process, "ProcessMSousei", "M軸創成",
                     {{"ProcessMSouseiFace", "正面", ProcessMSouseiFace_Click},
                      {"ProcessMSouseiSide", "側面", ProcessMSouseiSide_Click}});
     main.AddSubmenu(process, "ProcessMCircle", "M軸エンドミル円",
-                    {{"ProcessMCircleFace", "正面"}, {"ProcessMCircleSide", "側面"}, {"ProcessMCircleSlant", "Y/B軸加工"}});
+                    {{"ProcessMCircleFace", "正面"},
+                     {"ProcessMCircleSide", "側面"},
+                     {"ProcessMCircleSlant", "Y/B軸加工", ProcessMCircleSlant_Click}});
     main.AddSubmenu(process, "ProcessMPlanetTap", "M軸プラネットタップ",
                     {{"ProcessMPlanetTapFace", "正面"},
                      {"ProcessMPlanetTapSide", "側面"},
-                     {"ProcessMPlanetTapSlant", "Y/B軸加工"}});
+                     {"ProcessMPlanetTapSlant", "Y/B軸加工", ProcessMPlanetTapSlant_Click}});
     // Circle milling and planetary tapping exist on the tilted plane only.
     for (const char *name : {"ProcessMCircleFace", "ProcessMCircleSide", "ProcessMPlanetTapFace", "ProcessMPlanetTapSide"})
         main.Entry(QString::fromLatin1(name))->setEnabled(false);
@@ -165,6 +167,18 @@ void InstallRotaryCommands(frmMain &main) {
                      {"SipndleTap_2", "同期タップ（リジット）", [] { SipndleTap_Click(2); }}});
     main.AddSubmenu(process, "ProcessMT", "ATC 準備指令",
                     {{"ProcessMT1", "Ｌ工具", ProcessMT1_Click}, {"ProcessMT3", "Ｍ工具", ProcessMT3_Click}});
+    // Touch-probe measuring ends the menu: in the machine, then outside it.
+    QMenu *inside = main.AddSubmenu(process, "ProcessMeasureInside", "機内計測");
+    main.AddSubmenu(inside, "ProcessMeasuerZero", "原点設定",
+                    {{"ProcessMeasuerZeroZaxis", "Z軸", ProcessMeasuerZeroZaxis_Click},
+                     {"ProcessMeasuerZeroCaxis", "C軸", ProcessMeasuerZeroCaxis_Click}});
+    main.AddSubmenu(inside, "ProcessMeasuerOut", "外径計測",
+                    {{"ProcessMeasuerOutR", "半径計測", ProcessMeasuerOutR_Click},
+                     {"ProcessMeasuerOutD", "直径計測", ProcessMeasuerOutD_Click}});
+    main.AddSubmenu(inside, "ProcessMeasuerIn", "内径計測",
+                    {{"ProcessMeasuerInR", "半径計測", ProcessMeasuerInR_Click},
+                     {"ProcessMeasuerInD", "直径計測", ProcessMeasuerInD_Click}});
+    main.AddEntry(process, "ProcessMeasuerOutside", "機外計測", ProcessMeasuerOutside_Click);
 }
 
 }  // namespace brennvik

@@ -131,6 +131,11 @@ DocumentPaneLayout LayoutDocumentPanes(double w, double h, bool split) {
     return l;
 }
 
+void PanesFollowInsertKeyState() {
+    for (frmDocument *doc : OpenDocumentWindows())
+        for (RichTextPane *pane : {doc->txtText, doc->txtTextB}) pane->FollowInsertKeyState();
+}
+
 bool CloseAllDocuments() {
     // Ask every changed document first, so that one cancel leaves all open.
     for (frmDocument *doc : OpenDocumentWindows())

@@ -52,6 +52,9 @@ struct DocumentPaneLayout {
 };
 DocumentPaneLayout LayoutDocumentPanes(double widthTwips, double heightTwips, bool split);
 
+// Every open pane inserts or overwrites as the Insert key's state says.
+void PanesFollowInsertKeyState();
+
 // Runs every open document's close check, then closes them all; false, with
 // every window left open, when one check was cancelled.
 bool CloseAllDocuments();

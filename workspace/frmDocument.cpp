@@ -5,6 +5,7 @@
 #include "document_windows.h"
 #include "frmMain.h"
 #include "platform/Colors.h"
+#include "platform/FontFallback.h"
 #include "platform/MsgBox.h"
 #include "platform/RichTextPane.h"
 #include "program_files.h"
@@ -92,9 +93,7 @@ bool frmDocument::Unload() {
 void frmDocument::Form_Load() {
     m_slot = g_CurrentDocument;
     Form_Resize();
-    QFont font = txtText->font();
-    font.setFamily(g_ScreenFontName);
-    font.setPointSize(int(g_ScreenFontSize));
+    const QFont font = PaneFont(g_ScreenFontName, int(g_ScreenFontSize));
     txtText->setFont(font);
     txtTextB->setFont(font);
 }

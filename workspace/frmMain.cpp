@@ -1,13 +1,18 @@
 #include "frmMain.h"
 
+#include "PrintSetting.h"
 #include "document_slots.h"
+#include "document_windows.h"
+#include "frmAbout.h"
 #include "platform/ExternalPrograms.h"
 #include "platform/KeyboardLocks.h"
+#include "platform/Screens.h"
 #include "platform/SettingsStore.h"
 #include "program_files.h"
 #include "runtime.h"
 #include "startup.h"
 #include "toolbar_icons.h"
+#include "window_placement.h"
 #include "workspace_state.h"
 
 #include <QCloseEvent>
@@ -188,6 +193,11 @@ QAction *frmMain::Entry(const QString &name) const {
 
 void frmMain::SetCommand(const QString &name, Command command) { m_commands[name] = std::move(command); }
 
+bool frmMain::HasCommand(const QString &name) const {
+    const auto it = m_commands.find(name);
+    return it != m_commands.end() && it->second;
+}
+
 bool frmMain::RunCommand(const QString &name) {
     const auto it = m_commands.find(name);
     if (it == m_commands.end() || !it->second) return false;
@@ -231,9 +241,12 @@ void frmMain::BuildFileMenu() {
     mnuFileSave = AddEntry(mnuFile, "mnuFileSave", "保存(&S)", On(&frmMain::mnuFileSave_Click), QKeySequence("Ctrl+S"));
     mnuFileSaveAs = AddEntry(mnuFile, "mnuFileSaveAs", "名前を付けて保存(&A)...", On(&frmMain::mnuFileSaveAs_Click));
     AddSeparator(mnuFile);
-    mnuFilePrint = AddEntry(mnuFile, "mnuFilePrint", "プリント(&P)", {}, QKeySequence("Ctrl+P"));
+    mnuFilePrint = AddEntry(mnuFile, "mnuFilePrint", "プリント(&P)", On(&frmMain::mnuFilePrint_Click),
+                            QKeySequence("Ctrl+P"));
+    mnuFilePrinterSetup = AddEntry(mnuFile, "mnuFilePrinterSetup", "プリンターの設定", mnuFilePrinterSetup_Click);
     AddSeparator(mnuFile);
-    mnuFileFont = AddEntry(mnuFile, "mnuFileFont", "画面表示のフォント(&F)...", {}, QKeySequence("Ctrl+F"));
+    mnuFileFont = AddEntry(mnuFile, "mnuFileFont", "画面表示のフォント(&F)...", On(&frmMain::mnuFileFont_Click),
+                           QKeySequence("Ctrl+F"));
     mnuFileCapsLock = AddEntry(mnuFile, "mnuFileCapsLock", "終了時 CapsLockを維持", On(&frmMain::mnuFileCapsLock_Click));
     mnuFileCapsLock->setCheckable(true);
     AddSeparator(mnuFile);
@@ -268,7 +281,7 @@ void frmMain::BuildToolsMenu() {
     // The editing tools stand before the first bar, the calculators before
     // 電卓, the comparison after the second bar.
     AddSeparator(mnuTools, QStringLiteral("mnuToolsBar1"));
-    mnuToolsCalculator = AddEntry(mnuTools, "mnuToolsCalculator", "電卓");
+    mnuToolsCalculator = AddEntry(mnuTools, "mnuToolsCalculator", "電卓", On(&frmMain::mnuToolsCalculator_Click));
     AddSeparator(mnuTools, QStringLiteral("mnuToolsBar2"));
 }
 
@@ -290,13 +303,15 @@ void frmMain::BuildViewMenu() {
     mnuWindowTileHorizontal->setCheckable(true);
     mnuWindowTileVertical->setCheckable(true);
     mnuWindowTileVertical->setChecked(true);
+    connect(mnuView, &QMenu::aboutToShow, this, &frmMain::UpdateWindowList);
 }
 
 void frmMain::BuildHelpMenu() {
     mnuHelp = AddTopMenu(QStringLiteral("mnuHelp"), QStringLiteral("ヘルプ(&H)"));
-    VariableHelp = AddEntry(mnuHelp, "VariableHelp", "システム変数");
+    // The help entries of the G and M codes and the mnemonics stand around this one.
+    VariableHelp = AddEntry(mnuHelp, "VariableHelp", "システム変数", On(&frmMain::VariableHelp_Click));
     AddSeparator(mnuHelp, QStringLiteral("mnuHelpBar1"));
-    mnuHelpAbout = AddEntry(mnuHelp, "mnuHelpAbout", "バージョン情報(&A)");
+    mnuHelpAbout = AddEntry(mnuHelp, "mnuHelpAbout", "バージョン情報(&A)", mnuHelpAbout_Click);
 }
 
 void frmMain::BuildToolBar() {
@@ -398,7 +413,7 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event) {
 
 void frmMain::sbStatusBar_PanelClick(int panel) {
     switch (panel) {
-    case 2: PressKey(VK_INSERT); break;
+    case 2: PressKey(VK_INSERT); PanesFollowInsertKeyState(); break;
     case 3: PressKey(VK_CAPITAL); break;
     case 4: PressKey(VK_NUMLOCK); break;
     default: return;
@@ -407,13 +422,22 @@ void frmMain::sbStatusBar_PanelClick(int panel) {
 }
 
 void frmMain::ApplyWindowPlacement() {
+    double pixels[4];
     for (int i = 0; i < 4; ++i) {
         m_placementTwips[size_t(i)] = GetSettingSingle(kSettings, QString::fromLatin1(kPlacementKeys[i]),
                                                        kPlacementDefaults[i]);
-        m_placementPixels[size_t(i)] = TwipsToPixels(m_placementTwips[size_t(i)]);
+        pixels[i] = double(m_placementTwips[size_t(i)]) / kTwipsPerPixel;
     }
-    move(m_placementPixels[0], m_placementPixels[1]);
-    resize(m_placementPixels[2], m_placementPixels[3]);
+    // A placement that would not fit, or not be seen, is brought onto a
+    // screen; what was applied is what the exit stores.
+    const QRect placed = FitWindowToScreens(pixels[0], pixels[1], pixels[2], pixels[3], AvailableScreenAreas());
+    const int applied[4] = {placed.x(), placed.y(), placed.width(), placed.height()};
+    for (int i = 0; i < 4; ++i) {
+        if (applied[i] != std::round(pixels[i])) m_placementTwips[size_t(i)] = float(applied[i] * kTwipsPerPixel);
+        m_placementPixels[size_t(i)] = applied[i];
+    }
+    move(placed.topLeft());
+    resize(placed.size());
 }
 
 void frmMain::SaveWindowPlacement() {
@@ -462,13 +486,11 @@ void frmMain::MDIForm_Load(const QStringList &commandLineFiles) {
     // 9.
     if (g_MainWindowHooks.loadCuttingConditions) g_MainWindowHooks.loadCuttingConditions();
     // 10. Each argument is one path; an empty one opens nothing.
-    bool opened = false;
-    for (const QString &path : commandLineFiles) {
-        if (path.isEmpty()) continue;
-        OpenFileInNewDocument(path);
-        opened = true;
-    }
-    if (opened) EnableDocumentCommands();
+    QStringList files = commandLineFiles;
+    files.removeAll(QString());
+    if (files.isEmpty()) return;
+    OpenFilesInNewDocuments(files);
+    EnableDocumentCommands();
 }
 
 void frmMain::MDIForm_Unload() {

@@ -68,6 +68,7 @@ public:
     QAction *Entry(const QString &name) const;
     // Gives the entry `name` its command (an entry may get it after it was added).
     void SetCommand(const QString &name, Command command);
+    bool HasCommand(const QString &name) const;
     // Runs the command of the entry `name`, whatever the entry's state;
     // false when the entry has no command.
     bool RunCommand(const QString &name);
@@ -91,6 +92,8 @@ public:
     void mnuFileClose_Click();
     void mnuFileSave_Click();
     void mnuFileSaveAs_Click();
+    void mnuFilePrint_Click();
+    void mnuFileFont_Click();
     void mnuFileCapsLock_Click();
     void mnuFileRecentFile_Click(int index);
     void mnuFileExit_Click();
@@ -105,6 +108,12 @@ public:
     void mnuViewStatusBar_Click();
     void mnuWindowTileHorizontal_Click();
     void mnuWindowTileVertical_Click();
+    // The list of open document windows at the end of the View menu, the
+    // active one checked; made afresh whenever the menu opens.
+    void UpdateWindowList();
+    // Tools and Help menus.
+    void mnuToolsCalculator_Click();
+    void VariableHelp_Click();
 
     QMdiArea *mdiArea = nullptr;
     QToolBar *tbToolBar = nullptr;
@@ -127,6 +136,7 @@ public:
     QAction *mnuFileSave = nullptr;
     QAction *mnuFileSaveAs = nullptr;
     QAction *mnuFilePrint = nullptr;
+    QAction *mnuFilePrinterSetup = nullptr;
     QAction *mnuFileFont = nullptr;
     QAction *mnuFileCapsLock = nullptr;
     std::array<QAction *, 6> mnuFileRecentFile{};  // 1..5
@@ -172,6 +182,7 @@ private:
 
     std::array<QAction *, 33> m_toolButtons{};
     std::array<QLabel *, 6> m_panels{};
+    QList<QAction *> m_windowList;
     std::map<QString, Command> m_commands;
     QTimer *m_clock = nullptr;
     // Placement as stored, in twips; written back unchanged unless the window moved.

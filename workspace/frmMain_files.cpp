@@ -68,7 +68,7 @@ void frmMain::MDIForm_Resize() {
 void frmMain::MDIForm_OLEDragDrop(const QMimeData *data) {
     const QStringList files = DroppedFiles(data);
     if (files.isEmpty()) return;
-    for (const QString &file : files) OpenFileInNewDocument(file);
+    OpenFilesInNewDocuments(files);
     EnableDocumentCommands();
 }
 
@@ -156,7 +156,7 @@ void frmMain::mnuEditCut_Click() {
 void frmMain::mnuEditPaste_Click() {
     RichTextPane *pane = FocusedPaneOfActiveDocument();
     if (!pane) return;
-    pane->SetSelText(ClipboardGetText());
+    pane->Paste();
     mnuEditUndo->setEnabled(true);
 }
 

@@ -35,10 +35,10 @@ private:
     bool m_on = true;
 };
 
-// 1-based line of a position, counting line feeds before it.
-template <typename Text>
-int LineOf(const Text &text, qsizetype position) {
-    return int(text.left(position).count('\n')) + 1;
+bool ADocumentSlotIsFree() {
+    for (int n = 1; n <= kDocumentSlots; ++n)
+        if (!g_DocumentInUse[n]) return true;
+    return false;
 }
 
 }  // namespace
@@ -47,30 +47,6 @@ void EnableDocumentFileCommands() {
     EnableEntries({"mnuFileSave", "mnuFileSaveAs", "mnuFileClose", "mnuFilePrint", "mnuEditCopy", "mnuEditCut",
                    "mnuEditPaste", "mnuToolsSizeShift", "mnuToolsNumberArrange", "mnuSearchFind",
                    "mnuSearchReplace", "mnuSearchNextFind"});
-}
-
-QString ChangedBytesWarning(const QString &path, const QByteArray &bytes, qsizetype offset, bool readable) {
-    const QString line = QString::number(LineOf(bytes, offset));
-    if (!readable)
-        return QStringLiteral("%1 の %2 行目に Shift-JIS として読めないバイトがあります。"
-                              "読めないバイトは「\uFFFD」で表示しています。保存する前に直してください。\r\n"
-                              "保存するとファイルのバイトが変わります。")
-            .arg(path, line);
-    return QStringLiteral("%1 の %2 行目に、Shift-JIS では別の符号で書き戻される文字があります。\r\n"
-                          "保存するとファイルのバイトが変わります。")
-        .arg(path, line);
-}
-
-QString UnsavableCharacterMessage(const QString &text, qsizetype badChar) {
-    const qsizetype start = text.lastIndexOf(u'\n', badChar) + 1;
-    qsizetype end = text.indexOf(u'\n', badChar);
-    if (end < 0) end = text.size();
-    QString lineText = text.mid(start, end - start);
-    if (lineText.endsWith(u'\r')) lineText.chop(1);
-    const qsizetype width = text[badChar].isHighSurrogate() && badChar + 1 < text.size() ? 2 : 1;
-    const QString line = QString::number(LineOf(text, badChar));
-    return QStringLiteral("%1 行目の文字「%2」は Shift-JIS で保存できません。\r\n%1: %3\r\n保存していません。")
-        .arg(line, text.mid(badChar, width), lineText);
 }
 
 void OpenFileInNewDocument(const QString &path) {
@@ -85,7 +61,7 @@ void OpenFileInNewDocument(const QString &path) {
     const AnsiFileRead read = doc->txtText->LoadFile(file);
     if (!read.ok) {
         wait.Restore();
-        MsgBox(read.error, vbOKOnly | vbExclamation);
+        MsgBox(OpenFailureMessage(file, read.problem, read.error), vbOKOnly | vbExclamation);
         doc->Unload();
         g_CurrentDocument = previous;
         return;
@@ -98,6 +74,17 @@ void OpenFileInNewDocument(const QString &path) {
     AddRecentFile(file);
     if (read.firstChangedByte >= 0)
         MsgBox(ChangedBytesWarning(file, read.bytes, read.firstChangedByte, read.readable), vbOKOnly | vbExclamation);
+}
+
+void OpenFilesInNewDocuments(const QStringList &paths) {
+    QStringList leftOut;
+    for (const QString &path : paths) {
+        if (ADocumentSlotIsFree())
+            OpenFileInNewDocument(path);
+        else
+            leftOut << QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    }
+    if (!leftOut.isEmpty()) MsgBox(FilesLeftOutMessage(leftOut), vbOKOnly | vbExclamation);
 }
 
 QString AskSaveFileName(const QString &proposedName) {
@@ -125,6 +112,7 @@ QString ProgramTextToSave(frmDocument *document) {
 bool SaveDocument(frmDocument *document, const QString &path) {
     if (!document) return false;
     const QString text = ProgramTextToSave(document);
+    const QString file = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     WaitCursor wait;
     const AnsiFileWrite written = WriteAnsiFile(path, text);
     wait.Restore();
@@ -133,10 +121,10 @@ bool SaveDocument(frmDocument *document, const QString &path) {
         return false;
     }
     if (!written.ok) {
-        MsgBox(written.error, vbOKOnly | vbExclamation);
+        MsgBox(SaveFailureMessage(file, written.problem, written.error), vbOKOnly | vbExclamation);
         return false;
     }
-    document->SetFilePath(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    document->SetFilePath(file);
     document->txtText->SetDataChanged(false);
     return true;
 }

@@ -2,9 +2,11 @@
 // Program files in and out of document windows.
 
 #include "document_windows.h"
+#include "file_messages.h"
 #include "recent_files.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace brennvik {
 
@@ -14,6 +16,11 @@ class frmDocument;
 // file that cannot be read is reported, and the document that was current
 // stays current.
 void OpenFileInNewDocument(const QString &path);
+
+// Opens files in new documents, in their order (the command line, a drop).
+// Files for which no document slot is left are named in one message, not
+// refused one by one.
+void OpenFilesInNewDocuments(const QStringList &paths);
 
 // Enables the file, clipboard, search and tool entries that work on an open
 // document.
@@ -32,12 +39,5 @@ bool SaveActiveDocument(const QString &path);
 // What saving the window writes: the text of pane txtText, or the joined
 // turret parts while the window's slot is in the two-turret view.
 QString ProgramTextToSave(frmDocument *document);
-
-// The message that refuses to save a text whose character at `badChar` the
-// code page cannot hold; it names the line.
-QString UnsavableCharacterMessage(const QString &text, qsizetype badChar);
-// The warning for a file whose bytes saving would not give back; `offset` is
-// the first such byte.
-QString ChangedBytesWarning(const QString &path, const QByteArray &bytes, qsizetype offset, bool readable);
 
 }  // namespace brennvik

@@ -163,7 +163,13 @@ QString NumberTextWithDigits(double v, int significant) {
 }  // namespace
 
 QString NumberText(double v) { return NumberTextWithDigits(v, 15); }
-QString NumberText(float v) { return NumberTextWithDigits(double(v), 7); }
+QString NumberText(float v) {
+    // A single of 1E7 or more is a whole number: it is written out in full
+    // (no exponent below 1E15), so the text reads back as the same value.
+    const double d = double(v);
+    if (std::fabs(d) >= 1e7 && std::fabs(d) < 1e15) return NumberTextWithDigits(d, 15);
+    return NumberTextWithDigits(d, 7);
+}
 QString NumberText(int v) { return QString::number(v); }
 
 int Asc(QChar c) { return AnsiCodec::charCode(c); }

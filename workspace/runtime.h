@@ -63,8 +63,9 @@ double Divide(double a, double b);
 float Divide(float a, float b);
 
 // Shortest text of a number: 15 significant digits for a double, 7 for a
-// float, no leading blank, "." as decimal point, exponent form only for very
-// large or very small magnitudes.
+// float (a float from 1E7 on is a whole number and is written in full), no
+// leading blank, "." as decimal point, exponent form only for magnitudes of
+// 1E15 or more and for very small ones.
 QString NumberText(double v);
 QString NumberText(float v);
 QString NumberText(int v);

@@ -1,7 +1,10 @@
 #include "startup.h"
 
 #include "frmMain.h"
+#include "platform/DialogWindows.h"
 #include "platform/KeyboardLocks.h"
+#include "platform/Translations.h"
+#include "program_icon.h"
 #include "workspace_state.h"
 
 #include <QApplication>
@@ -22,6 +25,10 @@ void PressKey(int16_t first, int16_t second) {
 }
 
 frmMain *StartUp(const QStringList &commandLineFiles, const CommandInstaller &install) {
+    // Standard dialogs, keys and window icons as a user of the program expects them.
+    LoadToolkitTranslations();
+    InstallButtonEnterKey();
+    QApplication::setWindowIcon(ProgramIcon());
     auto *window = new frmMain;
     if (install) install(*window);
     window->setAttribute(Qt::WA_DeleteOnClose);
@@ -31,7 +38,10 @@ frmMain *StartUp(const QStringList &commandLineFiles, const CommandInstaller &in
     window->show();
     // The Caps Lock panel tells the state.
     window->UpdateStatusPanels();
-    if (!window->StatusPanel(3)->property("keyOn").toBool()) PressKey(VK_CAPITAL);
+    if (!window->StatusPanel(3)->property("keyOn").toBool()) {
+        PressKey(VK_CAPITAL);
+        window->UpdateStatusPanels();
+    }
     return window;
 }
 

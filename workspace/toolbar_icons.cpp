@@ -32,11 +32,8 @@ const std::map<QString, Sign> &Signs() {
     };
     return signs;
 }
-}  // namespace
 
-QIcon ToolbarIcon(const QString &key) {
-    const auto it = Signs().find(key);
-    const Sign sign = it != Signs().end() ? it->second : Sign{"?", 0x777777};
+QIcon Tile(const Sign &sign) {
     QPixmap pixmap(24, 24);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
@@ -52,6 +49,12 @@ QIcon ToolbarIcon(const QString &key) {
     p.setFont(f);
     p.drawText(QRect(0, 0, 24, 24), Qt::AlignCenter, text);
     return QIcon(pixmap);
+}
+}  // namespace
+
+QIcon ToolbarIcon(const QString &key) {
+    const auto it = Signs().find(key);
+    return Tile(it != Signs().end() ? it->second : Sign{"?", 0x777777});
 }
 
 }  // namespace brennvik

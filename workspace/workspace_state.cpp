@@ -26,6 +26,11 @@ int32_t g_RightMerge = 0;
 int16_t g_PrintLineNo = 0;
 bool g_CapsLockKeep = false;
 
+int32_t g_PrintLineHeight = 0;
+int32_t g_PrintLinesPerPage = 0;
+int32_t g_PrintRightEdge = 0;
+int16_t g_PageNo = 0;
+
 QString g_SaveFileName;
 qint64 g_CalculatorTask = 0;
 bool g_AutoSequenceNo = false;
@@ -45,6 +50,10 @@ void ResetWorkspaceState() {
     g_RightMerge = 0;
     g_PrintLineNo = 0;
     g_CapsLockKeep = false;
+    g_PrintLineHeight = 0;
+    g_PrintLinesPerPage = 0;
+    g_PrintRightEdge = 0;
+    g_PageNo = 0;
     g_SaveFileName.clear();
     g_CalculatorTask = 0;
     g_AutoSequenceNo = false;

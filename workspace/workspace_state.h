@@ -25,6 +25,12 @@ extern int32_t g_RightMerge;
 extern int16_t g_PrintLineNo;
 extern bool g_CapsLockKeep;
 
+// The print job, computed at the start of every print run.
+extern int32_t g_PrintLineHeight;    // mm
+extern int32_t g_PrintLinesPerPage;
+extern int32_t g_PrintRightEdge;     // mm
+extern int16_t g_PageNo;
+
 extern QString g_SaveFileName;
 extern qint64 g_CalculatorTask;
 extern bool g_AutoSequenceNo;

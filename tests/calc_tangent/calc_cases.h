@@ -2,6 +2,7 @@
 // Helpers for tables of calculator cases: a form filled with a case's
 // inputs, and the result boxes a run changed, as "box=text".
 
+#include "calc_form_cases.h"
 #include "calc_tangent/calc_form.h"
 #include "qt_printing.h"
 
@@ -12,7 +13,6 @@
 
 namespace brennvik {
 
-using Texts = std::vector<std::pair<const char *, const char *>>;
 using Names = std::vector<const char *>;
 
 // A form whose result boxes hold "old", with these inputs and the options
@@ -20,7 +20,7 @@ using Names = std::vector<const char *>;
 inline CalcForm CaseForm(const Names &resultBoxes, const Texts &inputs, const Names &on) {
     CalcForm form;
     for (const char *box : resultBoxes) form.SetText(box, QStringLiteral("old"));
-    for (const auto &[box, text] : inputs) form.SetText(box, QString::fromUtf8(text));
+    SetTexts(form, inputs);
     for (const char *option : on) form.SetOn(option, true);
     return form;
 }
@@ -37,19 +37,6 @@ inline QStringList BoxTexts(const Texts &texts) {
     QStringList list;
     for (const auto &[box, text] : texts) list << QString::fromLatin1(box) + u'=' + QString::fromUtf8(text);
     return list;
-}
-
-inline Texts With(Texts base, const Texts &more) {
-    for (const auto &[box, text] : more) {
-        bool replaced = false;
-        for (auto &entry : base)
-            if (QByteArray(entry.first) == box) {
-                entry.second = text;
-                replaced = true;
-            }
-        if (!replaced) base.emplace_back(box, text);
-    }
-    return base;
 }
 
 // One row of a table of cases: the inputs, the options on, and the result

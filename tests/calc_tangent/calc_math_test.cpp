@@ -58,5 +58,16 @@ TEST(CalcMathTest, AnglesUseTheProgramsPi) {
     EXPECT_NEAR(Degrees(ArcCos(0.5)), 60, 1e-7);
 }
 
+// With the program's pi, tan 90 came out near -5e9 and tan 180 near 4e-10:
+// a chamfer at 90 degrees started some 10^10 mm away.
+TEST(CalcMathTest, AnEnteredAngleOnAMultipleOf90HasAnExactTangent) {
+    g_Pi = 3.14159265398;
+    for (double degrees : {90.0, -90.0, 270.0, 450.0})
+        EXPECT_EQ(ErrorOf([degrees] { return AngleTan(Radians(degrees)); }), kErrDivisionByZero) << degrees;
+    for (double degrees : {0.0, 180.0, -180.0, 360.0}) EXPECT_EQ(AngleTan(Radians(degrees)), 0) << degrees;
+    // Other angles keep the program's tangent to the last bit.
+    for (double degrees : {45.0, 30.0, 89.999, 179.999}) EXPECT_EQ(AngleTan(Radians(degrees)), Tan(Radians(degrees)));
+}
+
 }  // namespace
 }  // namespace brennvik

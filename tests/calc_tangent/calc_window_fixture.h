@@ -1,7 +1,7 @@
 #pragma once
-// A program with a document open for the calculator windows to insert into,
-// and helpers to drive a calculator as the user does and to look at what
-// its drawing area shows.
+// A calculator window as the user meets it: the program with a document
+// whose second line is selected, the window opened from its menu entry,
+// boxes filled by typing, and what its drawing area shows.
 
 #include "calc_tangent/CalcPicture.h"
 #include "platform/RichTextPane.h"
@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPointer>
 
+#include <cstdlib>
 #include <initializer_list>
 #include <utility>
 
@@ -24,7 +25,6 @@ namespace brennvik {
 
 class CalcWindowFixture : public ProgramFixture {
 protected:
-    // The program with a document whose second line is selected.
     void SetUp() override {
         ProgramFixture::SetUp();
         StartMain();
@@ -34,18 +34,19 @@ protected:
         m_pane->Select(5, 3);
     }
 
-    // Opens a calculator with its menu entry and makes it the active window.
+    // Triggers the menu entry and returns the window it opened, active.
     template <class Window>
-    Window *Open(const char *entry, const QPointer<Window> &instance) {
+    Window *OpenFromEntry(const char *entry, QPointer<Window> &instance) {
         m_main->Entry(QString::fromLatin1(entry))->trigger();
-        EXPECT_TRUE(instance) << entry;
+        EXPECT_TRUE(instance);
         if (instance) {
             EXPECT_TRUE(ActivateWindow(instance));
         }
         return instance;
     }
 
-    // Types a text into a box and presses Enter, as the user would.
+    // Types a text into a box in place of what it held, and presses Enter,
+    // as the user would.
     static void TypeAndEnter(QLineEdit *box, const char *text) {
         box->setFocus();
         box->selectAll();

@@ -14,7 +14,7 @@ namespace {
 class frmCircleCircleTest : public CalcWindowFixture {
 protected:
     frmCircleCircle *OpenWithExample() {
-        frmCircleCircle *w = Open("CircleCircle", g_frmCircleCircle);
+        frmCircleCircle *w = OpenFromEntry("CircleCircle", g_frmCircleCircle);
         if (w) Fill({{w->Text1, "0"}, {w->Text2, "0"}, {w->Text3, "10"}, {w->Text4, "0"}, {w->Text5, "11"},
                      {w->Text6, "8"}});
         return w;

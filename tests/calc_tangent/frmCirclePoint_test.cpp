@@ -14,7 +14,7 @@ namespace {
 class frmCirclePointTest : public CalcWindowFixture {
 protected:
     frmCirclePoint *OpenWithExample() {
-        frmCirclePoint *w = Open("CirclePoint", g_frmCirclePoint);
+        frmCirclePoint *w = OpenFromEntry("CirclePoint", g_frmCirclePoint);
         if (w) Fill({{w->Text1, "100"}, {w->Text2, "0"}, {w->Text3, "10"}, {w->Text4, "0"}});
         return w;
     }

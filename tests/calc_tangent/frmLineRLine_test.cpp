@@ -17,7 +17,7 @@ namespace {
 
 class frmLineRLineTest : public CalcWindowFixture {
 protected:
-    frmLineRLine *Open() { return CalcWindowFixture::Open("LineCircleLine", g_frmLineRLine); }
+    frmLineRLine *Open() { return OpenFromEntry("LineCircleLine", g_frmLineRLine); }
 
     // Fills the worked example: lines at 0 and 90 degrees, R 5, nose 0.8.
     static void FillExample(frmLineRLine *w) {

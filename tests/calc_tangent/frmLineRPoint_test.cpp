@@ -14,7 +14,7 @@ namespace {
 class frmLineRPointTest : public CalcWindowFixture {
 protected:
     frmLineRPoint *OpenWithExample() {
-        frmLineRPoint *w = Open("LineCirclePoint", g_frmLineRPoint);
+        frmLineRPoint *w = OpenFromEntry("LineCirclePoint", g_frmLineRPoint);
         if (w) Fill({{w->Text1, "20"}, {w->Text2, "0"}, {w->Text3, "0"}, {w->Text4, "30"}, {w->Text5, "20"},
                      {w->Text8, "10"}});
         return w;
@@ -55,7 +55,7 @@ TEST_F(frmLineRPointTest, EnterOrderBothCirclesAndEveryInsert) {
 }
 
 TEST_F(frmLineRPointTest, XYPlaneRelabelsAndInsertsYAndJ) {
-    frmLineRPoint *w = Open("LineCirclePoint", g_frmLineRPoint);
+    frmLineRPoint *w = OpenFromEntry("LineCirclePoint", g_frmLineRPoint);
     ASSERT_TRUE(w);
     w->OptionXY->click();
     EXPECT_TRUE(w->Text1->hasFocus());

@@ -14,7 +14,7 @@ namespace {
 class frmLineRTest : public CalcWindowFixture {
 protected:
     frmLineR *OpenWithExample() {
-        frmLineR *w = Open("LineCycle", g_frmLineR);
+        frmLineR *w = OpenFromEntry("LineCycle", g_frmLineR);
         if (w) Fill({{w->Text1, "10"}, {w->Text2, "0"}, {w->Text3, "0"}, {w->Text4, "6"}, {w->Text5, "10"},
                      {w->Text6, "5"}});
         return w;

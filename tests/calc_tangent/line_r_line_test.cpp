@@ -19,7 +19,7 @@ protected:
     // A form with the window's start-up options, every result box holding
     // "old", and these inputs; each option in `on` is selected in its frame.
     static CalcForm Form(const Texts &inputs, const std::vector<const char *> &on = {}) {
-        static const QStringList frames[] = {
+        static const std::vector<QStringList> frames = {
             {"Option1", "Option2", "Option3", "Option4"},
             {"OptionXZ", "OptionXY"},
             {"Option5", "Option6"},
@@ -27,15 +27,9 @@ protected:
         };
         CalcForm form;
         for (const char *box : kResultBoxes) form.SetText(box, QStringLiteral("old"));
-        for (const auto &[box, text] : inputs) form.SetText(box, QString::fromUtf8(text));
+        SetTexts(form, inputs);
         for (const char *option : {"Option1", "OptionXZ", "Option5", "NosePN_2"}) form.SetOn(option, true);
-        for (const char *option : on) {
-            const QString name = QString::fromLatin1(option);
-            for (const QStringList &frame : frames)
-                if (frame.contains(name))
-                    for (const QString &other : frame) form.SetOn(other, false);
-            form.SetOn(name, true);
-        }
+        SelectOptions(form, frames, on);
         return form;
     }
 

@@ -76,7 +76,8 @@ TEST_F(NumberArrangeDialogTest, BoxesAreCheckedBeforeAnythingChanges) {
         {"0", "1", "1", "番号の桁数は 1 から 9 までの整数を入力してください。"},
         {"10", "1", "1", "番号の桁数は 1 から 9 までの整数を入力してください。"},
         {"99999", "1", "1", "番号の桁数は 1 から 9 までの整数を入力してください。"},
-        {"2.5", "1", "1", "番号の桁数は 1 から 9 までの整数を入力してください。"},
+        {"0.4", "1", "1", "番号の桁数は 1 から 9 までの整数を入力してください。"},
+        {"9.6", "1", "1", "番号の桁数は 1 から 9 までの整数を入力してください。"},
         {"abc", "1", "1", "番号の桁数は 1 から 9 までの整数を入力してください。"},
         {"3", "-1", "1", "開始番号と番号の加算量は 0 から 999999999 までの整数を入力してください。"},
         {"3", "1.5", "1", "開始番号と番号の加算量は 0 から 999999999 までの整数を入力してください。"},
@@ -98,6 +99,17 @@ TEST_F(NumberArrangeDialogTest, BoxesAreCheckedBeforeAnythingChanges) {
         EXPECT_TRUE(g_frmNumberArrange);
     }
     EXPECT_TRUE(StoredSetting("Settings", "DigitN").isNull());
+}
+
+TEST_F(NumberArrangeDialogTest, FractionalDigitCountIsTakenToAWholeNumber) {
+    RichTextPane *pane = OpenDocument("G00\r\n");
+    frmNumberArrange *d = Open();
+    d->DigitNo->setText("3.4");
+    d->FromTop->setChecked(true);
+    d->Command1->click();
+    EXPECT_EQ(pane->Text(), "N001 G00\r\n");
+    EXPECT_TRUE(m_msgBoxes.empty());
+    EXPECT_EQ(StoredSetting("Settings", "DigitN"), "3");
 }
 
 TEST_F(NumberArrangeDialogTest, FromTheCaretOfTheFocusedPane) {

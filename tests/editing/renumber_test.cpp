@@ -137,6 +137,47 @@ TEST(RenumberTest, BlockSkipNumberIsReplaced) {
               Lines({"/G00 X200", "/G01", "/NT01 G00"}));
 }
 
+// Deleting on a block-skip line took every blank after the number ("/G00"
+// from "/N050  G00"); it takes the number and the one blank behind it.
+TEST(RenumberTest, DeletingOnBlockSkipLinesTakesOneBlank) {
+    const struct {
+        const char *in, *out;
+    } cases[] = {
+        {"/N050  G00", "/ G00"},   {"/N050 G00", "/G00"},       {"/N050G00", "/G00"},
+        {"/N7     X10", "/    X10"}, {"/N050", "/"},           {"/ N050 G00", "/ N050 G00"},
+        {"/G01", "/G01"},          {"/NT01 G00", "/NT01 G00"},
+    };
+    RenumberOptions o = Example();
+    o.deleteNumbers = true;
+    for (const auto &c : cases) {
+        for (int bdel : {0, 1}) {
+            o.bdel = bdel;
+            EXPECT_EQ(RenumberText(Lines({c.in, ""}), 0, o), Lines({c.out, ""})) << c.in << " BDEL " << bdel;
+        }
+    }
+}
+
+// The digit count is taken to a whole number before it is checked; "3.4"
+// used to be refused.
+TEST(RenumberTest, DigitCountIsRoundedThenChecked) {
+    const struct {
+        const char *text;
+        int digits;  // 0: refused
+    } cases[] = {
+        {"3", 3},   {"3.4", 3}, {"2.5", 2}, {"3.5", 4}, {"0.6", 1}, {"9.4", 9}, {" 4 ", 4},
+        {"0.4", 0}, {"9.6", 0}, {"0.5", 0}, {"0", 0},   {"10", 0},  {"-1", 0},  {"99999", 0},
+        {"1e300", 0}, {"abc", 0}, {"", 0},  {"3x", 0},
+    };
+    for (const auto &c : cases) {
+        int digits = 0;
+        const bool accepted = DigitCountFromText(QString::fromLatin1(c.text), &digits);
+        EXPECT_EQ(accepted, c.digits != 0) << c.text;
+        if (accepted) {
+            EXPECT_EQ(digits, c.digits) << c.text;
+        }
+    }
+}
+
 TEST(RenumberTest, EndCodeInRegion) {
     const QString text = QStringLiteral("N010 M25 M2\r\nM02\r\nN030M30\r\nX1 M020\r\n");
     EXPECT_FALSE(EndCodeInRegion(text, 0, 12, "M2"));  // only the first M2, inside M25, is judged

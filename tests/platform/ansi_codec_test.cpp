@@ -6,6 +6,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
+
 namespace brennvik {
 namespace {
 
@@ -87,6 +91,30 @@ TEST(AnsiCodecTest, ReportsTheFirstCharacterCodePage932CannotHold) {
     }
 }
 
+// Each refused character used to make the converter start over on the rest
+// of the text; a document with many of them froze the save.
+TEST(AnsiCodecTest, ManyRefusedCharactersAreAllLeftOutInOnePass) {
+    // Refused and near-match characters of one and two UTF-16 units, between
+    // runs with single- and double-byte characters.
+    const QString refused[] = {QStringLiteral("€"), QStringLiteral("¥"), QStringLiteral("😀"), QStringLiteral("〜"),
+                               QStringLiteral("\uFFFD")};
+    const QString run = QStringLiteral("N000 G01 X1.5 (ｱ亜)");
+    const QByteArray runBytes = "N000 G01 X1.5 (\xB1\x88\x9F)";
+    QString text;
+    QByteArray kept;
+    for (int i = 0; i < 5000; ++i) {
+        text += run + refused[i % 5];
+        kept += runBytes;
+    }
+    const EncodeResult e = AnsiCodec::encode(text);
+    EXPECT_FALSE(e.ok);
+    EXPECT_EQ(e.firstBadChar, run.size());
+    EXPECT_EQ(e.bytes, kept);
+    const EncodeResult tail = AnsiCodec::encode(QStringLiteral("ab") + run + QStringLiteral("😀") + run);
+    EXPECT_EQ(tail.firstBadChar, run.size() + 2);
+    EXPECT_EQ(tail.bytes, "ab" + runBytes + runBytes);
+}
+
 TEST(AnsiCodecTest, CharacterCodesAreSignedForDoubleBytes) {
     EXPECT_EQ(AnsiCodec::charCode(u'A'), 65);
     EXPECT_EQ(AnsiCodec::charCode(u'\\'), 0x5C);
@@ -129,6 +157,30 @@ TEST(AnsiFilesTest, AFailedWriteLeavesTheOldFileWhole) {
     EXPECT_EQ(Read(old), QByteArray("OLD\r\n"));
     EXPECT_TRUE(QFileInfo(dir.filePath("folder")).isDir());
     // No temporary file is left behind.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList({"old.min"}));
+}
+
+// A write the disk cut short (a full disk, here a limit on the file size)
+// failed only when the buffered bytes went out at the end, after which the
+// short file still replaced the old one.
+TEST(AnsiFilesTest, AWriteCutShortLeavesTheOldFileWhole) {
+    QTemporaryDir dir;
+    const QString old = dir.filePath("old.min");
+    const QByteArray oldBytes = QByteArray("N1 OLD\r\n").repeated(20);
+    Write(old, oldBytes);
+    const QString text = QStringLiteral("N2 NEW\r\n").repeated(100);
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 300;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const AnsiFileWrite w = WriteAnsiFile(old, text);
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_FALSE(w.ok);
+    EXPECT_EQ(w.problem, FileProblem::Other);
+    EXPECT_EQ(Read(old), oldBytes);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList({"old.min"}));
 }
 

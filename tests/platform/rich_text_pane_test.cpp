@@ -1,3 +1,4 @@
+#include "platform/KeyboardLocks.h"
 #include "platform/RichTextPane.h"
 
 #include <QFile>
@@ -187,6 +188,38 @@ TEST(RichTextPaneTest, TypedCharactersAreReportedByTheirAnsiCode) {
     }
     EXPECT_EQ(codes, QList<int>({71, int16_t(0x8341), 13}));
     EXPECT_EQ(pane.Text(), "Gア\r\n");  // the pane still inserts the keys
+}
+
+// The program's Caps Lock used to be the system's: it is kept in the
+// program and turns letters typed into a pane into capitals.
+TEST(RichTextPaneTest, ProgramCapsLockTypesCapitals) {
+    const struct {
+        bool caps;
+        const char *typed;  // UTF-8, one key each
+        bool shift;
+        const char *text;
+        QList<int> codes;
+    } cases[] = {
+        {true, "g50", false, "G50", {71, 53, 48}},
+        {true, "G", false, "G", {71}},
+        {true, "xX", true, "xx", {120, 120}},
+        {true, "ア(ｇ", false, "ア(ｇ", {int16_t(0x8341), 40, int16_t(0x8287)}},
+        {false, "g50", false, "g50", {103, 53, 48}},
+        {false, "xX", true, "xX", {120, 88}},
+    };
+    for (const auto &c : cases) {
+        UseInProcessKeyStates(c.caps, false, false);
+        RichTextPane pane;
+        QList<int> codes;
+        QObject::connect(&pane, &RichTextPane::KeyPress, [&](int k) { codes << k; });
+        for (QChar ch : QString::fromUtf8(c.typed)) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, c.shift ? Qt::ShiftModifier : Qt::NoModifier, QString(ch));
+            QCoreApplication::sendEvent(&pane, &press);
+        }
+        EXPECT_EQ(pane.Text(), QString::fromUtf8(c.text)) << c.typed << " caps " << c.caps;
+        EXPECT_EQ(codes, c.codes) << c.typed << " caps " << c.caps;
+    }
+    UseInProcessKeyStates(false, false, false);
 }
 
 }  // namespace

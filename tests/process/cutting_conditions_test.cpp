@@ -11,15 +11,24 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include <functional>
+
 namespace brennvik {
 namespace {
 
 const char kHeader[] = "材料,S45C\r\n工程,工具,T,主軸,切削水,V,F,D,L,U,W,C\r\n";
 
-// A record line whose fields name their row, e.g. "r7c3" for row 7, column 3.
+// A cell that names its row, e.g. "r7c3" for row 7, column 3; the spindle and
+// coolant cells are numbers, as a process needs them.
+QString Cell(int row, int column) {
+    if (column == 4) return QString::number(row);
+    if (column == 5) return QString::number(100 + row);
+    return QStringLiteral("r%1c%2").arg(row).arg(column);
+}
+
 QByteArray RecordLine(int row, int fields = 12) {
     QStringList parts;
-    for (int c = 1; c <= fields; ++c) parts << QStringLiteral("r%1c%2").arg(row).arg(c);
+    for (int c = 1; c <= fields; ++c) parts << Cell(row, c);
     return parts.join(u',').toLatin1() + "\r\n";
 }
 
@@ -46,7 +55,7 @@ protected:
 TEST_F(CuttingConditionsTest, ThirtyFourRecordsFillTheTable) {
     ASSERT_TRUE(Load(FileWithRecords(34)));
     for (int r = 1; r <= 34; ++r)
-        for (int c = 1; c <= 12; ++c) EXPECT_EQ(g_CuttingConditions[r][c], QStringLiteral("r%1c%2").arg(r).arg(c));
+        for (int c = 1; c <= 12; ++c) EXPECT_EQ(g_CuttingConditions[r][c], Cell(r, c));
     EXPECT_TRUE(m_msgBoxes.empty());
 }
 
@@ -77,7 +86,7 @@ TEST_F(CuttingConditionsTest, AFaultyLineDoesNotShiftTheLinesAfterIt) {
     EXPECT_EQ(g_CuttingConditions[3][1], "r3c1");
     EXPECT_EQ(g_CuttingConditions[3][11], "r3c11");
     EXPECT_EQ(g_CuttingConditions[3][12], "");
-    for (int c = 1; c <= 12; ++c) EXPECT_EQ(g_CuttingConditions[4][c], QStringLiteral("r4c%1").arg(c));
+    for (int c = 1; c <= 12; ++c) EXPECT_EQ(g_CuttingConditions[4][c], Cell(4, c));
 }
 
 TEST_F(CuttingConditionsTest, FieldsFollowTheSequentialInputRules) {
@@ -169,7 +178,68 @@ TEST_F(CuttingConditionsTest, StartUpLoadsTheStoredFile) {
     EXPECT_EQ(g_CsvFileName, path);
     EXPECT_EQ(g_CuttingConditions[3][12], "r3c12");
     EXPECT_EQ(g_CuttingConditions[4][1], "");
-    EXPECT_TRUE(m_msgBoxes.empty());
+    // The rows it lacks are told once, at the load.
+    ASSERT_EQ(m_msgBoxes.size(), 1u);
+    EXPECT_EQ(m_msgBoxes[0].prompt, "加工条件ファイルの一部が使えません。\n" + path +
+                                        "\nファイルが条件 3 で終わっています。条件 4～34 がありません。\n"
+                                        "これらの条件を使う工程はエラーになります。");
+}
+
+// Rows a process could not use were found only when a process command failed
+// with error 13, with no word of the file or the row.
+TEST_F(CuttingConditionsTest, RowsProcessesCannotUseAreToldOnceAtTheLoad) {
+    auto fileWith = [](std::function<void(int, QByteArray &)> row, int rows = 34) {
+        QByteArray bytes = FileWithRecords(0);
+        for (int r = 1; r <= rows; ++r) row(r, bytes);
+        return bytes;
+    };
+    const QString head = QStringLiteral("加工条件ファイルの一部が使えません。\n%1\n");
+    const QString tail = QStringLiteral("これらの条件を使う工程はエラーになります。");
+    const struct {
+        const char *what;
+        QByteArray bytes;
+        QString warning;
+    } cases[] = {
+        {"cells that are no numbers", fileWith([](int r, QByteArray &b) {
+             b += r == 3 ? "r3,t,1,abc,1,1,1,1,1,1,1,1\r\n" : r == 9 ? "r9,t,1,0,,1,1,1,1,1,1,1\r\n" : RecordLine(r);
+         }),
+         head + "主軸または切削水の欄が数値ではありません: 条件 3（5 行目）、条件 9（11 行目）\n" + tail},
+        {"blank lines between the rows", fileWith([](int r, QByteArray &b) {
+             b += r == 2 ? "\r\n\r\nr2,t,1,x,1,1,1,1,1,1,1,1\r\n" : RecordLine(r);
+         }),
+         head + "主軸または切削水の欄が数値ではありません: 条件 2（6 行目）\n" + tail},
+        {"spare rows left empty", fileWith([](int r, QByteArray &b) {
+             b += (r == 28 || r == 29 || r == 31 || r == 32) ? QByteArray("予備,,,,,,,,,,,\r\n") : RecordLine(r);
+         }),
+         QString()},
+        {"cut short in a row",
+         fileWith([](int r, QByteArray &b) { b += r == 20 ? QByteArray("r20,t,1") : RecordLine(r); }, 20),
+         head + "主軸または切削水の欄が数値ではありません: 条件 20（22 行目）\n"
+                "ファイルが条件 20 で終わっています。条件 21～34 がありません。\n" + tail},
+        {"many rows",
+         fileWith([](int r, QByteArray &b) { b += r <= 12 ? QByteArray("x,t,1,,,1\r\n") : RecordLine(r); }),
+         head + "主軸または切削水の欄が数値ではありません: 条件 1（3 行目）、条件 2（4 行目）、条件 3（5 行目）、"
+                "条件 4（6 行目）、条件 5（7 行目）、条件 6（8 行目）、条件 7（9 行目）、条件 8（10 行目）、"
+                "条件 9（11 行目）、条件 10（12 行目）、ほか 2 件\n" + tail},
+    };
+    for (const auto &c : cases) {
+        m_msgBoxes.clear();
+        const QString path = WriteFile("table.csv", c.bytes);
+        EXPECT_TRUE(LoadCuttingConditionsFrom(path)) << c.what;
+        if (c.warning.isEmpty()) {
+            EXPECT_TRUE(m_msgBoxes.empty()) << c.what;
+            continue;
+        }
+        ASSERT_EQ(m_msgBoxes.size(), 1u) << c.what;
+        EXPECT_EQ(m_msgBoxes[0].prompt, c.warning.arg(path)) << c.what;
+        EXPECT_EQ(m_msgBoxes[0].title, "加工条件");
+        EXPECT_EQ(m_msgBoxes[0].buttons, vbOKOnly | vbExclamation);
+    }
+    // The table is used as read: a faulty row still fails its process, the others serve.
+    EXPECT_EQ(g_CuttingConditions[1][4], "");
+    EXPECT_THROW(PrefillProcessDialog(1), RuntimeError);
+    EXPECT_NO_THROW(PrefillProcessDialog(13));
+    EXPECT_EQ(g_frmProcess->V->text(), "r13c6");
 }
 
 // The shipped table: every row a process asks for pre-fills the dialog.

@@ -189,7 +189,7 @@ TEST_F(DrillingTest, MaterialInnerDiameterChangesOnlyOnceTheBlockIsInserted) {
         SetHssExample();
         g_ParamU = c.u;
         g_MaterialID = 20;
-        RunGenerator({c.confirm ? Confirm() : Cancel(), [&c] { c.build(); }, TakeDrilledDiameterAsMaterialID});
+        RunGenerator({c.confirm ? Confirm() : Cancel(), [&c] { c.build(); }, TakeWrittenBoreAsMaterialID});
         EXPECT_EQ(g_MaterialID, c.materialID) << c.name;
         if (c.error == 11) ExpectErrorShown(11, kDivisionByZeroText);
         if (c.error == 91) ExpectErrorShown(91, kNoDocumentText);

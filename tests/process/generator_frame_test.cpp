@@ -109,7 +109,7 @@ TEST_F(GeneratorFrameTest, BoreRoughingUpdatesTheMaterialOnlyOnceInserted) {
         g_ParamV = 100;
         g_StartX = c.startX;
         g_EndX = 20;
-        RunGenerator({c.confirm ? Confirm() : Cancel(), BuildRoughIDBlock, TakeRoughedBoreAsMaterialID});
+        RunGenerator({c.confirm ? Confirm() : Cancel(), BuildRoughIDBlock, TakeWrittenBoreAsMaterialID});
         EXPECT_EQ(g_MaterialID, c.materialID) << c.name;
     }
 }

@@ -36,8 +36,10 @@ protected:
         ShowMaterialDialog();
     }
     // A condition file with one record whose first field names it.
+    // A whole table whose first field names it.
     QString ConditionFile(const QString &name, const QString &firstField) {
-        const QString text = QStringLiteral("h1\r\nh2\r\n") + firstField + QStringLiteral(",t,1,0,1,100,0.1,1,1,1,1,1\r\n");
+        QString text = QStringLiteral("h1\r\nh2\r\n");
+        for (int row = 1; row <= 34; ++row) text += firstField + QStringLiteral(",t,1,0,1,100,0.1,1,1,1,1,1\r\n");
         return WriteFile(name, AnsiCodec::encode(text).bytes);
     }
 };

@@ -244,11 +244,22 @@ TEST_F(RoughingTest, InnerDiameterTakesTheStartXAsWritten) {
     const QStringList lines = BlockLines(BuildRoughIDBlock());
     EXPECT_EQ(lines[3], "N000 G00 X20 Z50 T040404 M42 S5000 M03 M63 M08");
     EXPECT_EQ(g_StartX, 4);
-    TakeRoughedBoreAsMaterialID();
-    EXPECT_EQ(g_MaterialID, 4.0f);
-    g_StartX = 30.5;
-    TakeRoughedBoreAsMaterialID();
-    EXPECT_EQ(g_MaterialID, 30.5f);
+}
+
+// The bore taken is the start X the block wrote, formatted once: floored a
+// second time, 16.0025 (written 16.002) became 16.001.
+TEST_F(RoughingTest, BoreIsTheStartXAsTheBlockWroteIt) {
+    const struct {
+        double startX;
+        float bore;
+    } cases[] = {{4.0004, 4}, {30.5, 30.5f}, {16.0025, 16.002f}, {1.005, 1.004f}, {25.0019, 25.001f}};
+    for (const auto &c : cases) {
+        SetBoreExample();
+        g_StartX = c.startX;
+        BuildRoughIDBlock();
+        TakeWrittenBoreAsMaterialID();
+        EXPECT_EQ(g_MaterialID, c.bore) << c.startX;
+    }
 }
 
 TEST_F(RoughingTest, ToolNumberIsFlooredByItsFirstTwoDigitWord) {

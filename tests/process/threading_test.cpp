@@ -93,6 +93,9 @@ TEST_F(ThreadingTest, OptionalCycleWords) {
         {0.05, 0, 1, 2, 180, "N000 G71 X22.05 Z-20 H1.95 D0.3 U0.05 L1 M23 Q2 C180 F1.5",
          "N000 G72 X24 Z-20 H0.975 D0.3 L1 M23 Q2 C180 F1.5"},
         {-0.1, 0.1, -1, 0, -90, "N000 G71 X22.05 Z-20 H1.95 D0.3 F1.5", "N000 G72 X24 Z-20 H0.975 D0.3 W0.1 F1.5"},
+        // A large single is written in plain digits, never as 1E+07.
+        {0, 0, 0, 10000000, 0, "N000 G71 X22.05 Z-20 H1.95 D0.3 Q10000000 F1.5",
+         "N000 G72 X24 Z-20 H0.975 D0.3 Q10000000 F1.5"},
     };
     for (const auto &c : cases) {
         auto cycleOf = [&c](QString (*build)()) {

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMap>
 #include <QMenu>
@@ -133,6 +134,8 @@ TEST_F(TurningCommandsTest, PresetsFollowTheMaterial) {
         {"no material entered", false, 0, "", "", "", "0", "0"},
         {"solid blank", true, 0, "60", "60", "1", "0", "0"},
         {"bored blank", true, 20, "60", "60", "1", "17", "20"},
+        // A single of 1E7 or more was pre-filled as "1.677722E+07".
+        {"large bore", true, 16777216, "60", "60", "1", "16777213", "16777216"},
     };
     StartWithDocument();
     for (const auto &c : cases) {
@@ -293,8 +296,35 @@ TEST_F(TurningCommandsTest, BoreRoughingTakesTheBoreOnlyOnceTheBlockIsIn) {
         "ProcessRoughID",
         {{"cancelled", atBore20([](frmProcess *f) { f->Command2->click(); }), 20, false},
          {"division by zero", atBore20(Confirm({{"V", "100"}, {"StartX", "-6"}})), 20, false},
+         // The bore is the start X the block wrote; it used to be floored a second time (16.001).
+         {"inserted, 16.0025", atBore20(Confirm({{"V", "100"}, {"StartX", "16.0025"}})), 16.002f, true},
          {"inserted", atBore20(Confirm({{"V", "100"}, {"StartX", "30.0004"}})), 30, true}},
         "ID.ROUGH", "30");
+}
+
+// "端面の" stood alone five rows below the feed box it qualifies.
+TEST_F(TurningCommandsTest, FaceCaptionReadsBeforeTheFeedCaption) {
+    StartWithDocument();
+    struct Placement {
+        QRect face, feed;
+    };
+    auto placementIn = [this](const char *command) {
+        Placement p;
+        RunCommand(command, [&p](frmProcess *f) {
+            f->layout()->activate();
+            p.face = f->LabelC->geometry();
+            p.feed = f->LabelF->geometry();
+            f->Command2->click();
+        });
+        return p;
+    };
+    const Placement faceOD = placementIn("ProcessFinishFaceOD");
+    EXPECT_EQ(faceOD.face.center().y(), faceOD.feed.center().y());
+    EXPECT_EQ(faceOD.face.right() + 1, faceOD.feed.left());
+    // The next command finds the chamfer caption in its own row again.
+    const Placement roughOD = placementIn("ProcessRoughOD");
+    EXPECT_GT(roughOD.face.top(), roughOD.feed.bottom());
+    EXPECT_EQ(roughOD.face.left(), roughOD.feed.left());
 }
 
 // A command whose condition row could not be read used to leave the dialog

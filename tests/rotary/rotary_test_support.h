@@ -33,6 +33,17 @@ protected:
         g_EndC = 0;
     }
 
+    // On the tilted plane, neither turned nor shifted, starting at X20 (a
+    // radius), Y5 and Z-10.
+    static void StartOnTiltedPlane() {
+        g_ParamB = 0;
+        g_ParamC = 0;
+        g_ParamSZ = 0;
+        g_StartX = 20;
+        g_StartZ = 5;
+        g_StartC = -10;
+    }
+
     // Both machine-type switches on, as a hand-edited settings store can say.
     static void SetBothMachineTypes() {
         g_MacTurn = true;

@@ -5,8 +5,12 @@
 #include "editing/renumber_settings.h"
 #include "editing/search_state.h"
 #include "platform/Clock.h"
+#include "platform/FontDialog.h"
 #include "platform/KeyboardLocks.h"
 #include "platform/Modal.h"
+#include "platform/Printer.h"
+#include "platform/PrinterDialog.h"
+#include "platform/Screens.h"
 #include "platform/SettingsStore.h"
 #include "platform/WindowPrinter.h"
 #include "process/block_steps.h"
@@ -18,7 +22,10 @@
 #include "process/material.h"
 #include "process/machine_settings.h"
 #include "process/process_state.h"
+#include "rotary/tilted_plane.h"
+#include "workspace/PrintSetting.h"
 #include "workspace/document_slots.h"
+#include "workspace/frmAbout.h"
 #include "workspace/frmMain.h"
 #include "workspace/startup.h"
 #include "workspace/workspace_state.h"
@@ -43,8 +50,20 @@ void ProgramFixture::SetUp() {
     ResetBlockSteps();
     ResetSearchState();
     ResetRenumberSettings();
+    ResetTiltedPlaneState();
     ClearKeptDialogError();
     UseInProcessKeyStates(false, false, false);
+    UseScreenAreas({kTestScreen});
+    Printer::Reset();
+    // A test that opens these dialogs scripts them.
+    SetFontDialogResponder([](FontChoice &) {
+        ADD_FAILURE() << "a font dialog was shown that the test did not script";
+        return false;
+    });
+    SetPrinterSetupResponder([](QPrinter *) {
+        ADD_FAILURE() << "a printer dialog was shown that the test did not script";
+        return false;
+    });
     m_msgBoxes.clear();
     SetMsgBoxResponder([this](const MsgBoxCall &call) {
         m_msgBoxes.push_back(call);
@@ -67,6 +86,8 @@ void DestroyDialogs() {
     g_frmProcessSetup = nullptr;
     delete g_frmUGC;
     g_frmUGC = nullptr;
+    delete g_PrintSetting;
+    delete g_frmAbout;
     UnloadCalculatorWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -76,11 +97,14 @@ void ProgramFixture::TearDown() {
     if (m_main) CloseMain();
     DestroyDialogs();
     SetFileDialogResponder({});
+    SetFontDialogResponder({});
+    SetPrinterSetupResponder({});
     SetClock({});
     SetPrinterFactory({});
     SetModalDriver({});
     SetMsgBoxResponder({});
     SetSettingsFilePath(QString());
+    UseScreenAreas({});
 }
 
 void ProgramFixture::WriteSettingsFile(const QByteArray &ini) {

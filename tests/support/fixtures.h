@@ -2,6 +2,7 @@
 // Shared test fixtures: a private settings file, scripted message boxes and
 // modal dialogs, and a fresh program state for every test.
 
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -19,9 +20,13 @@ namespace brennvik {
 
 class frmMain;
 
+// The one screen of every test that starts the main window: the desktop a
+// 1920 x 1080 screen leaves windows beside a 40-pixel panel.
+constexpr QRect kTestScreen(0, 0, 1920, 1040);
+
 // Resets every module's state, points the settings store at an empty file
-// in a temporary folder and records message boxes (answering with
-// `msgBoxAnswer`, OK by default).
+// in a temporary folder, puts the screen at kTestScreen and records message
+// boxes (answering with `msgBoxAnswer`, OK by default).
 class ProgramFixture : public ::testing::Test {
 protected:
     void SetUp() override;

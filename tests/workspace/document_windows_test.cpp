@@ -6,6 +6,7 @@
 #include "workspace/frmDocument.h"
 #include "workspace/frmMain.h"
 #include "workspace/runtime.h"
+#include "workspace/workspace_state.h"
 
 #include <QAction>
 #include <QApplication>
@@ -52,6 +53,21 @@ TEST_F(DocumentWindowsTest, NewWindowTakesTheLowestFreeSlotWithAFreshWindow) {
     EXPECT_EQ(Doc(3)->Caption(), "無題 3");
     EXPECT_EQ(Doc(3)->SubWindow()->windowTitle(), "無題 3");
     EXPECT_EQ(ActiveDocumentWindow(), Doc(3));
+}
+
+// The default screen font does not exist here; the toolkit's stand-in was
+// proportional, so "N000     X40" did not line up under "N000 G01 Z0.5".
+TEST_F(DocumentWindowsTest, PanesWriteInColumnsWithTheDefaultFont) {
+    frmMain *m = StartMain();
+    m->mnuFileNew_Click();
+    EXPECT_EQ(g_ScreenFontName, "ＭＳ ゴシック");
+    for (RichTextPane *pane : {Doc(1)->txtText, Doc(1)->txtTextB}) {
+        const QFontMetrics metrics(pane->font());
+        EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("N000 G01 ")),
+                  metrics.horizontalAdvance(QStringLiteral("N000     ")));
+        EXPECT_TRUE(metrics.inFont(QChar(0x5DE5))) << "Japanese in the pane's own font";
+        EXPECT_EQ(pane->font().pointSize(), 12);
+    }
 }
 
 TEST_F(DocumentWindowsTest, SeventhDocumentIsRefusedAndTheCurrentOneStays) {

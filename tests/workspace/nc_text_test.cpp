@@ -69,6 +69,21 @@ TEST(FormatNcNumberTest, NeverBlankSignOrExponentInRange) {
     }
 }
 
+// Singles of 1E7 and more came out as "1E+07".
+TEST(FormatNcNumberTest, LargeSinglesInPlainDigits) {
+    const struct {
+        float v;
+        const char *text;
+    } cases[] = {
+        {9999999.0f, "9999999"},   {10000000.0f, "10000000"},    {16777216.0f, "16777216"},
+        {-12345678.0f, "-12345678"}, {2.5e9f, "2500000000"},
+    };
+    for (const auto &c : cases) {
+        float v = c.v;
+        EXPECT_EQ(FormatNcNumber(v), QString::fromLatin1(c.text)) << c.text;
+    }
+}
+
 TEST(FormatTwoDigitsTest, Examples) {
     const struct {
         double argument;

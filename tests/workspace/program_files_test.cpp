@@ -16,6 +16,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMimeData>
+#include <QUrl>
 
 namespace brennvik {
 namespace {
@@ -60,6 +62,29 @@ TEST_F(ProgramFilesTest, CommandLineFilesOpenAndStayInTheRecentListAfterARestart
     StartMain();
     EXPECT_TRUE(OpenDocumentWindows().isEmpty());
     EXPECT_EQ(VisibleRecentFiles(), QStringList({b, a}));
+}
+
+// Files beyond the sixth each gave a refusal that named no file.
+TEST_F(ProgramFilesTest, FilesBeyondTheSixthAreNamedInOneMessage) {
+    QStringList files;
+    for (int i = 1; i <= 8; ++i) files << WriteFile(QStringLiteral("p%1.min").arg(i), "N1\r\n");
+    StartMain(files);
+    EXPECT_EQ(OpenDocumentWindows().size(), 6);
+    EXPECT_EQ(Doc(6)->FilePath(), files[5]);
+    EXPECT_EQ(Prompts(), QStringList({"同時に開けるファイルは 6 つまでです。次のファイルは開いていません。\r\n" +
+                                      files[6] + "\r\n" + files[7]}));
+    EXPECT_EQ(m_msgBoxes[0].buttons, vbOKOnly | vbExclamation);
+    EXPECT_EQ(VisibleRecentFiles().size(), 5);
+    EXPECT_EQ(VisibleRecentFiles().front(), files[5]);
+    // Dropped files likewise, once a slot is free again.
+    m_msgBoxes.clear();
+    Doc(2)->Unload();
+    QMimeData dropped;
+    dropped.setUrls({QUrl::fromLocalFile(files[6]), QUrl::fromLocalFile(files[7])});
+    m_main->MDIForm_OLEDragDrop(&dropped);
+    EXPECT_EQ(Doc(2)->FilePath(), files[6]);
+    EXPECT_EQ(Prompts(), QStringList({"同時に開けるファイルは 6 つまでです。次のファイルは開いていません。\r\n" +
+                                      files[7]}));
 }
 
 TEST_F(ProgramFilesTest, SavingAnEditChangesOnlyItsBytes) {
@@ -115,6 +140,10 @@ TEST_F(ProgramFilesTest, AFileThatIsNotValidShiftJisOpensWithAWarning) {
          "保存する前に直してください。\r\n保存するとファイルのバイトが変わります。"},
         {"a code written back another way", "N1\r\n\r\n(\xED\x40)",
          "%1 の 3 行目に、Shift-JIS では別の符号で書き戻される文字があります。\r\n保存するとファイルのバイトが変わります。"},
+        // Lines ending in a bare CR were all counted as line 1.
+        {"a bad byte after bare CR line ends", "N1\rN2\rN3 \x80\r",
+         "%1 の 3 行目に Shift-JIS として読めないバイトがあります。読めないバイトは「\uFFFD」で表示しています。"
+         "保存する前に直してください。\r\n保存するとファイルのバイトが変わります。"},
     };
     StartMain();
     for (const auto &c : cases) {
@@ -131,10 +160,16 @@ TEST_F(ProgramFilesTest, AFileThatIsNotValidShiftJisOpensWithAWarning) {
 TEST_F(ProgramFilesTest, AFailedSaveKeepsTheDocumentChangedAndTheOldFileWhole) {
     const QString old = WriteFile("old.min", "OLD\r\n");
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("folder"));
-    const QString targets[] = {m_dir.filePath("old.min/new.min"), m_dir.filePath("folder")};
+    const struct {
+        QString target;
+        const char *problem;
+    } targets[] = {
+        {m_dir.filePath("old.min/new.min"), "保存先のフォルダが見つかりません。"},
+        {m_dir.filePath("folder"), "同じ名前のフォルダがあります。"},
+    };
     frmMain *m = StartMain({old});
     Doc(1)->txtText->SetText("NEW\r\n");
-    for (const QString &target : targets) {
+    for (const auto &[target, problem] : targets) {
         m_msgBoxes.clear();
         const QCursor *cursorAtMessage = reinterpret_cast<const QCursor *>(1);
         m_msgBoxAnswer = [&](const MsgBoxCall &) {
@@ -144,7 +179,9 @@ TEST_F(ProgramFilesTest, AFailedSaveKeepsTheDocumentChangedAndTheOldFileWhole) {
         ScriptFileDialogs({target});
         m->mnuFileSaveAs_Click();
         ASSERT_EQ(m_msgBoxes.size(), 1u) << target.toStdString();
-        EXPECT_FALSE(m_msgBoxes[0].prompt.isEmpty());
+        // The platform's English text used to stand alone, naming no file.
+        EXPECT_EQ(m_msgBoxes[0].prompt, "ファイルを保存できません。\r\n" + target + "\r\n" + problem +
+                                            "\r\n保存していません。文書は開いたままで、変更もそのまま残っています。");
         EXPECT_EQ(m_msgBoxes[0].buttons, vbOKOnly | vbExclamation);
         EXPECT_EQ(m_msgBoxes[0].title, "Brennvik");
         EXPECT_EQ(cursorAtMessage, nullptr);  // the normal pointer is back before the message
@@ -168,7 +205,8 @@ TEST_F(ProgramFilesTest, AFileThatCannotBeOpenedIsReportedAndTheCurrentSlotStays
     };
     OpenFileInNewDocument(m_dir.filePath("missing.min"));
     ASSERT_EQ(m_msgBoxes.size(), 1u);
-    EXPECT_EQ(m_msgBoxes[0].prompt, "No such file or directory");
+    EXPECT_EQ(m_msgBoxes[0].prompt,
+              "ファイルを開けません。\r\n" + m_dir.filePath("missing.min") + "\r\nファイルが見つかりません。");
     EXPECT_EQ(m_msgBoxes[0].buttons, vbOKOnly | vbExclamation);
     EXPECT_EQ(m_msgBoxes[0].title, "Brennvik");
     EXPECT_EQ(cursorAtMessage, nullptr);
@@ -422,6 +460,11 @@ TEST_F(ProgramFilesTest, ClipboardCommandsWorkOnTheFocusedPane) {
     m->mnuEditPaste_Click();
     EXPECT_EQ(d->txtTextB->Text(), "B X10.\r\n");
     EXPECT_EQ(d->txtText->Text(), "N1N2");
+    // With nothing on the clipboard, a paste leaves the selection alone.
+    ClipboardClear();
+    d->txtTextB->Select(0, 1);
+    m->mnuEditPaste_Click();
+    EXPECT_EQ(d->txtTextB->Text(), "B X10.\r\n");
 }
 
 }  // namespace

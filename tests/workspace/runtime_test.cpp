@@ -96,7 +96,9 @@ TEST(RuntimeTest, NumberTextOfFloatsUsesSevenDigits) {
     EXPECT_EQ(NumberText(12.345f), "12.345");
     EXPECT_EQ(NumberText(0.1f), "0.1");
     EXPECT_EQ(NumberText(2500.0f), "2500");
-    EXPECT_EQ(NumberText(12345678.0f), "1.234568E+07");
+    // From 1E7 on a single is a whole number, written in full below 1E15.
+    EXPECT_EQ(NumberText(12345678.0f), "12345678");
+    EXPECT_EQ(NumberText(9999999.0f), "9999999");
     EXPECT_EQ(NumberText(-0.001f), "-0.001");
 }
 

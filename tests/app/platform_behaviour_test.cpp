@@ -1,0 +1,227 @@
+// What a user of this platform meets in the first minutes: standard dialogs
+// in Japanese, Enter on a focused button, dialogs over the main window at
+// their design size, and the program's own icon.
+#include "support/dialog_helpers.h"
+#include "support/fixtures.h"
+
+#include "editing/frmFind.h"
+#include "editing/frmNumberArrange.h"
+#include "editing/frmReplace.h"
+#include "editing/frmSizeShift.h"
+#include "platform/Modal.h"
+#include "platform/RichTextPane.h"
+#include "process/frmProcess.h"
+#include "process/frmProcessSetup.h"
+#include "process/frmUGC.h"
+#include "process/machine_settings.h"
+#include "workspace/document_slots.h"
+#include "workspace/frmDocument.h"
+#include "workspace/frmMain.h"
+#include "workspace/program_icon.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLayout>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+
+namespace brennvik {
+namespace {
+
+class PlatformBehaviourTest : public ProgramFixture {
+protected:
+    RichTextPane *StartWithDocument(const QString &text) {
+        StartMain();
+        m_main->mnuFileNew->trigger();
+        RichTextPane *pane = ActivePaneOfCurrentDocument();
+        pane->SetText(text);
+        return pane;
+    }
+    // Runs a menu entry whose dialog is modal, with `script` in place of the user.
+    void RunModal(const char *entry, std::function<void(QWidget *)> script) {
+        ScriptNextModal(std::move(script));
+        EXPECT_TRUE(m_main->RunCommand(QString::fromLatin1(entry))) << entry;
+    }
+    static void PressKeyOn(QWidget *window, const char *control, Qt::Key key) {
+        ASSERT_TRUE(ActivateWindow(window));
+        auto *target = Child<QWidget>(window, control);
+        ASSERT_TRUE(target);
+        target->setFocus();
+        QTest::keyClick(target, key);
+    }
+};
+
+// Yes, No and Cancel of every question and the file dialogs read English.
+TEST_F(PlatformBehaviourTest, StandardDialogsSpeakJapanese) {
+    StartMain();
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    QStringList buttons;
+    for (QMessageBox::StandardButton b : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
+        buttons << box.button(b)->text().remove(QRegularExpression(QStringLiteral("\\(&.\\)|&")));
+    EXPECT_EQ(buttons, QStringList({"はい", "いいえ", "キャンセル"}));
+
+    QFileDialog open;
+    open.setOption(QFileDialog::DontUseNativeDialog);
+    QStringList labels;
+    for (QLabel *label : open.findChildren<QLabel *>()) labels << label->text();
+    EXPECT_TRUE(labels.join(u'|').contains(QStringLiteral("ファイル名"))) << labels.join(u'|').toStdString();
+}
+
+// Enter on a focused 実　行, 実行 or 設　定 did nothing; Space pressed it.
+TEST_F(PlatformBehaviourTest, EnterOnAFocusedButtonPressesIt) {
+    const struct {
+        const char *name;
+        Qt::Key key;
+    } keys[] = {{"Enter", Qt::Key_Return}, {"keypad Enter", Qt::Key_Enter}, {"Space", Qt::Key_Space}};
+    RichTextPane *pane = StartWithDocument(QString());
+    for (const auto &k : keys) {
+        pane->SetText(QStringLiteral("G00\r\n"));
+        RunModal("ProcessRoughOD", [&k](QWidget *w) { PressKeyOn(w, "Command1", k.key); });
+        EXPECT_TRUE(pane->Text().contains(QStringLiteral("(-----< OD.ROUGH >-----)"))) << k.name << ": 実　行";
+
+        pane->SetText(QStringLiteral("G00\r\n"));
+        ASSERT_TRUE(m_main->RunCommand(QStringLiteral("mnuToolsNumberArrange")));
+        frmNumberArrange *arrange = g_frmNumberArrange;
+        ASSERT_TRUE(arrange);
+        arrange->FromTop->setChecked(true);
+        PressKeyOn(arrange, "Command1", k.key);
+        EXPECT_EQ(pane->Text(), "N001 G00\r\n") << k.name << ": 実行";
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    RunModal("ProcessSetup", [](QWidget *w) {
+        SetBoxText(w, "txtMaxS", QStringLiteral("3000"));
+        PressKeyOn(w, "Command1", Qt::Key_Return);
+    });
+    EXPECT_EQ(g_MaxS, 3000.0f) << "設　定";
+    RunModal("ProcessSetup", [](QWidget *w) {
+        SetBoxText(w, "txtMaxS", QStringLiteral("4000"));
+        PressKeyOn(w, "Command2", Qt::Key_Return);
+    });
+    EXPECT_EQ(g_MaxS, 3000.0f) << "キャンセル";
+    EXPECT_TRUE(m_msgBoxes.empty());
+    pane->SetDataChanged(false);
+}
+
+// Enter in a box keeps its own rule: it moves the focus and presses nothing.
+TEST_F(PlatformBehaviourTest, EnterInABoxMovesTheFocusOnly) {
+    RichTextPane *pane = StartWithDocument(QStringLiteral("G00\r\n"));
+    QString focusAfterEnter;
+    bool stillOpen = false;
+    RunModal("ProcessRoughOD", [&](QWidget *w) {
+        PressKeyOn(w, "ToolNumber", Qt::Key_Return);
+        focusAfterEnter = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+        PressKeyOn(w, "U", Qt::Key_Return);
+        stillOpen = g_frmProcess != nullptr;
+        ClickControl(w, "Command2");
+    });
+    EXPECT_EQ(focusAfterEnter, "V");
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(pane->Text(), "G00\r\n");
+
+    // In the renumbering dialog Enter walks the boxes to 実行, and then presses it.
+    ASSERT_TRUE(m_main->RunCommand(QStringLiteral("mnuToolsNumberArrange")));
+    frmNumberArrange *arrange = g_frmNumberArrange;
+    arrange->FromTop->setChecked(true);
+    PressKeyOn(arrange, "DigitNo", Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), arrange->Command1);
+    EXPECT_EQ(pane->Text(), "G00\r\n");
+    QTest::keyClick(arrange->Command1, Qt::Key_Return);
+    EXPECT_EQ(pane->Text(), "N001 G00\r\n");
+}
+
+// Dialogs had no owner: they opened in the middle of the screen and could be
+// maximised.
+TEST_F(PlatformBehaviourTest, DialogsOpenOverTheMainWindowAtTheirDesignSize) {
+    StartWithDocument(QStringLiteral("G00\r\n"));
+    QStringList seen;
+    auto check = [this, &seen](QWidget *w) {
+        seen << w->objectName();
+        auto *dialog = qobject_cast<QDialog *>(w);
+        ASSERT_TRUE(dialog) << w->objectName().toStdString();
+        const std::string name = dialog->objectName().toStdString();
+        EXPECT_EQ(dialog->parentWidget(), m_main) << name;
+        EXPECT_TRUE(dialog->isWindow()) << name;
+        dialog->layout()->activate();
+        EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << name;
+        EXPECT_EQ(dialog->size(), dialog->minimumSize()) << name;
+        EXPECT_FALSE(dialog->windowFlags() & Qt::WindowMaximizeButtonHint) << name;
+        EXPECT_TRUE(m_main->frameGeometry().contains(dialog->frameGeometry().center())) << name;
+    };
+    auto checkAndClose = [&check](QWidget *w) {
+        check(w);
+        w->close();
+    };
+    RunModal("ProcessRoughOD", checkAndClose);
+    RunModal("ProcessSetup", checkAndClose);
+    ScriptNextModal(checkAndClose);
+    ShowMaterialDialog();
+    // The modeless ones.
+    const struct {
+        const char *entry;
+        std::function<QDialog *()> dialog;
+    } modeless[] = {
+        {"mnuSearchFind", [] { return g_frmFind.data(); }},
+        {"mnuSearchReplace", [] { return g_frmReplace.data(); }},
+        {"mnuToolsSizeShift", [] { return g_frmSizeShift.data(); }},
+        {"mnuToolsNumberArrange", [] { return g_frmNumberArrange.data(); }},
+    };
+    for (const auto &m : modeless) {
+        ASSERT_TRUE(m_main->RunCommand(QString::fromLatin1(m.entry)));
+        ASSERT_TRUE(m.dialog()) << m.entry;
+        checkAndClose(m.dialog());
+    }
+    EXPECT_EQ(seen, QStringList({"frmProcess", "frmProcessSetup", "frmUGC", "frmFind", "frmReplace", "frmSizeShift",
+                                 "frmNumberArrange"}));
+}
+
+// The program switched the system's Caps Lock on; its CAPS now lives in the
+// program and only the document panes follow it.
+TEST_F(PlatformBehaviourTest, CapsLockOfTheProgramTypesCapitalsIntoThePanes) {
+    RichTextPane *pane = StartWithDocument(QString());
+    EXPECT_TRUE(m_main->StatusPanel(3)->property("keyOn").toBool()) << "on at start";
+    QTest::keyClicks(pane, QStringLiteral("g50 s1000"));
+    EXPECT_EQ(pane->Text(), "G50 S1000");
+
+    // The automatic numbering sees the capital the user gets.
+    pane->SetText(QString());
+    ASSERT_TRUE(m_main->RunCommand(QStringLiteral("mnuToolsAutoNo")));
+    QTest::keyClicks(pane, QStringLiteral("g0"));
+    EXPECT_EQ(pane->Text(), "N000 G0");
+    ASSERT_TRUE(m_main->RunCommand(QStringLiteral("mnuToolsAutoNo")));
+
+    // A box of a dialog keeps what is typed.
+    ASSERT_TRUE(m_main->RunCommand(QStringLiteral("mnuSearchFind")));
+    QTest::keyClicks(g_frmFind->txtFind, QStringLiteral("g01"));
+    EXPECT_EQ(g_frmFind->txtFind->text(), "g01");
+
+    // A click on the CAPS panel switches it off.
+    QTest::mouseClick(m_main->StatusPanel(3), Qt::LeftButton);
+    EXPECT_FALSE(m_main->StatusPanel(3)->property("keyOn").toBool());
+    pane->SetText(QString());
+    QTest::keyClicks(pane, QStringLiteral("g50"));
+    EXPECT_EQ(pane->Text(), "g50");
+}
+
+TEST_F(PlatformBehaviourTest, WindowsShowTheProgramsOwnIcon) {
+    StartWithDocument(QString());
+    const QImage own = ProgramIcon().pixmap(32).toImage();
+    EXPECT_FALSE(own.isNull());
+    EXPECT_EQ(m_main->windowIcon().pixmap(32).toImage(), own);
+    QImage dialogIcon;
+    RunModal("ProcessRoughOD", [&dialogIcon](QWidget *w) {
+        dialogIcon = w->windowIcon().pixmap(32).toImage();
+        w->close();
+    });
+    EXPECT_EQ(dialogIcon, own);
+}
+
+}  // namespace
+}  // namespace brennvik
