@@ -154,6 +154,28 @@ QGroupBox *CalcWindow::PlaneFrame() {
     return Frame2;
 }
 
+QGroupBox *CalcWindow::SolutionFrame(const QString &caption, std::initializer_list<QRadioButton **> options) {
+    auto *frame = Named(new QGroupBox(caption, this), "Frame1");
+    auto *layout = new QHBoxLayout(frame);
+    int number = 0;
+    for (QRadioButton **option : options) {
+        ++number;
+        *option = RecalcOption(frame, QByteArray("Option" + QByteArray::number(number)).constData(),
+                               QString::number(number));
+        layout->addWidget(*option);
+    }
+    (**options.begin())->setChecked(true);
+    return frame;
+}
+
+void CalcWindow::SetTabOrder(std::initializer_list<QWidget *> order) {
+    QWidget *previous = nullptr;
+    for (QWidget *control : order) {
+        if (previous) QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
 void CalcWindow::SetPlaneCaptions(std::initializer_list<QWidget *> controls) {
     m_planeCaptions.insert(m_planeCaptions.end(), controls.begin(), controls.end());
 }

@@ -109,6 +109,12 @@ protected:
     QPushButton *CentreInsertButton(const char *name, QLineEdit *i, QLineEdit *k);
     // Frame2 "座標" with OptionXZ "Ｘ-Ｚ" (selected) and OptionXY "Ｘ－Ｙ".
     QGroupBox *PlaneFrame();
+    // Frame1 with the solution options Option1 "1", Option2 "2", ... side
+    // by side, the first selected; each option is stored where `options` says.
+    QGroupBox *SolutionFrame(const QString &caption, std::initializer_list<QRadioButton **> options);
+    // Tab moves through the controls in this order. A control that takes
+    // the focus only later (the drawing area) must take it before this.
+    static void SetTabOrder(std::initializer_list<QWidget *> order);
     // Labels and buttons whose captions follow the plane.
     void SetPlaneCaptions(std::initializer_list<QWidget *> controls);
     // The window's layout, at its fixed size: the drawing area on top, the

@@ -67,13 +67,7 @@ frmLine2Circle2::frmLine2Circle2() : CalcWindow("frmLine2Circle2", QStringLitera
     directions->addWidget(Option3);
     directions->addWidget(Option4);
 
-    Frame1 = Named(new QGroupBox(QStringLiteral("円の位置"), this), "Frame1");
-    Option1 = RecalcOption(Frame1, "Option1", QStringLiteral("1"));
-    Option2 = RecalcOption(Frame1, "Option2", QStringLiteral("2"));
-    Option1->setChecked(true);
-    auto *sides = new QHBoxLayout(Frame1);
-    sides->addWidget(Option1);
-    sides->addWidget(Option2);
+    Frame1 = SolutionFrame(QStringLiteral("円の位置"), {&Option1, &Option2});
 
     Label21 = Label("Label21", QString());
     Command10 = Button("Command10", QStringLiteral("印　刷"), [this] { PrintWindow(); });

@@ -139,15 +139,7 @@ frmLineRLine::frmLineRLine() : CalcWindow("frmLineRLine", QStringLiteral(" 2直�
     grid->addWidget(Command8, 5, 8);
     grid->addWidget(Command9, 6, 8);
 
-    Frame1 = Named(new QGroupBox(QStringLiteral("円の位置"), this), "Frame1");
-    auto *sectors = new QHBoxLayout(Frame1);
-    QRadioButton **sectorOptions[] = {&Option1, &Option2, &Option3, &Option4};
-    for (int i = 0; i < 4; ++i) {
-        *sectorOptions[i] = RecalcOption(Frame1, QByteArray("Option" + QByteArray::number(i + 1)).constData(),
-                                         QString::number(i + 1));
-        sectors->addWidget(*sectorOptions[i]);
-    }
-    Option1->setChecked(true);
+    Frame1 = SolutionFrame(QStringLiteral("円の位置"), {&Option1, &Option2, &Option3, &Option4});
 
     Frame3 = Named(new QGroupBox(QStringLiteral("ノーズの位置"), this), "Frame3");
     Option5 = RecalcOption(Frame3, "Option5", QStringLiteral("外"));

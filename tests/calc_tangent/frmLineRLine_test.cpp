@@ -1,12 +1,9 @@
 // The tangent-circle window as the user meets it: opened from the menu and
 // the toolbar, filled along its Enter order, switched between the planes,
 // and inserting into a document.
-#include "calc_tangent/CalcPicture.h"
 #include "calc_tangent/frmLineRLine.h"
 #include "calc_window_fixture.h"
-#include "qt_printing.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -24,10 +21,8 @@ protected:
 
     // Fills the worked example: lines at 0 and 90 degrees, R 5, nose 0.8.
     static void FillExample(frmLineRLine *w) {
-        const std::pair<QLineEdit *, const char *> inputs[] = {{w->Text1, "100"}, {w->Text2, "0"}, {w->Text3, "0"},
-                                                               {w->Text4, "0"},   {w->Text5, "-50"}, {w->Text6, "90"},
-                                                               {w->Text9, "5"},   {w->Text20, "0.8"}};
-        for (const auto &[box, text] : inputs) TypeAndEnter(box, text);
+        Fill({{w->Text1, "100"}, {w->Text2, "0"}, {w->Text3, "0"}, {w->Text4, "0"}, {w->Text5, "-50"},
+              {w->Text6, "90"}, {w->Text9, "5"}, {w->Text20, "0.8"}});
     }
 };
 

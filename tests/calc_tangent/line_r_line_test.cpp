@@ -1,22 +1,16 @@
 // The tangent circle of two lines and its nose-radius compensation, computed
 // without the window: box texts in, box texts and drawing out.
+#include "calc_cases.h"
 #include "calc_tangent/line_r_line.h"
-#include "calc_form_cases.h"
-#include "qt_printing.h"
 #include "workspace/workspace_state.h"
-
-#include <gtest/gtest.h>
-
-#include <utility>
-#include <vector>
 
 namespace brennvik {
 namespace {
 
-const char *const kResultBoxes[] = {"Text7",  "Text8",  "Text10", "Text11", "Text12", "Text13", "Text14",
-                                    "Text15", "Text16", "Text17", "Text18", "Text19", "Text21", "Text22",
-                                    "Text23", "Text24", "Text25", "Text26", "Text27", "Text28", "Text29",
-                                    "Text30", "Text31", "Text32", "Text33", "Text34"};
+const Names kResultBoxes = {"Text7",  "Text8",  "Text10", "Text11", "Text12", "Text13", "Text14",
+                            "Text15", "Text16", "Text17", "Text18", "Text19", "Text21", "Text22",
+                            "Text23", "Text24", "Text25", "Text26", "Text27", "Text28", "Text29",
+                            "Text30", "Text31", "Text32", "Text33", "Text34"};
 
 class LineRLineTest : public ::testing::Test {
 protected:
@@ -39,19 +33,8 @@ protected:
         return form;
     }
 
-    // Every result box whose text differs from `before`, as "box=text".
-    static QStringList Changed(const CalcForm &form) {
-        QStringList changed;
-        for (const char *box : kResultBoxes)
-            if (form.Text(box) != u"old") changed << QString::fromLatin1(box) + u'=' + form.Text(box);
-        return changed;
-    }
-
-    static QStringList Expected(const Texts &texts) {
-        QStringList list;
-        for (const auto &[box, text] : texts) list << QString::fromLatin1(box) + u'=' + QString::fromUtf8(text);
-        return list;
-    }
+    static QStringList Changed(const CalcForm &form) { return ChangedBoxes(form, kResultBoxes); }
+    static QStringList Expected(const Texts &texts) { return BoxTexts(texts); }
 };
 
 const Texts kExampleLines = {{"Text1", "100"}, {"Text2", "0"}, {"Text3", "0"},
