@@ -14,17 +14,7 @@ void AppendProbeApproach() {
     AppendApproachLine(x, z, ToolAddress() + ToolNumberTwice(), QString());
 }
 
-void AppendProbeReturn() {
-    if (g_MacTurn) {
-        AppendLine(QStringLiteral("N000 G21 HP=4"));
-    } else if (g_MULTUS) {
-        AppendLine("N000 G20 HP=4" + g_M867Word);
-        g_OutputBlock += g_M866Line;
-    } else {
-        const QString x = FormatNcNumber(g_HomeX);
-        AppendLine("N000     X" + x + " Z" + FormatNcNumber(g_HomeZ));
-    }
-}
+void AppendProbeReturn() { AppendRotaryReturn(ReturnForm::Bare, MacTurnReturn::Direct); }
 
 QString OptionalProbeWord(const char *address, double &value) {
     return value > 0 ? QString::fromLatin1(address) + FormatNcNumber(value) : QString();

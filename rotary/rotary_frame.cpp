@@ -79,7 +79,9 @@ void AppendRetractToApproachX() { AppendLine("N000 G00 X" + FormatNcNumber(g_App
 
 void AppendRotaryReturn(ReturnForm form, MacTurnReturn macTurn, RetreatMove move) {
     // What stops at the end: the rotary tool and the coolant, or the coolant only.
-    const QString stop = form == ReturnForm::CoolantOnly ? QStringLiteral(" M09") : QStringLiteral(" M12 M63 M09");
+    const QString stop = form == ReturnForm::Bare          ? QString()
+                         : form == ReturnForm::CoolantOnly ? QStringLiteral(" M09")
+                                                           : QStringLiteral(" M12 M63 M09");
     if (g_MacTurn) {
         if (macTurn == MacTurnReturn::ThroughApproachX) AppendLine(RetreatMoveStart(move) + FormatNcNumber(g_AppX));
         AppendLine("N000 G21 HP=4" + stop);

@@ -117,9 +117,11 @@ void AppendRetractToApproachX();
 //   HP=4" M867 " M12 M63 M09" and the M866 line; elsewhere the home point
 //   with " M12 M63", or " M12 M64" and a line "N000     M62" before OSP-U100;
 // - Tap: as Full on MacTurn and MULTUS, elsewhere the home point only;
-// - CoolantOnly: " M09" in place of " M12 M63 M09", the home point only.
+// - CoolantOnly: " M09" in place of " M12 M63 M09", the home point only;
+// - Bare: no spindle or coolant words at all, the home point only (the
+//   touch probe's return).
 // `move` starts the X lines of MacTurn and other machines.
-enum class ReturnForm { Full, Tap, CoolantOnly };
+enum class ReturnForm { Full, Tap, CoolantOnly, Bare };
 void AppendRotaryReturn(ReturnForm form, MacTurnReturn macTurn, RetreatMove move = RetreatMove::Continued);
 
 // One rotary-tool block: what a member sets in the frame.
