@@ -78,7 +78,7 @@ frmXY_XC::frmXY_XC() : CalcWindow("frmXY_XC", QStringLiteral("XY-XC座標変換"
     for (const Cell &cell : kCells) {
         QWidget *control = cell.caption ? Label(cell.name, QString::fromUtf8(cell.caption))
                                         : findChild<QWidget *>(QString::fromLatin1(cell.name));
-        if (!cell.caption) control->setFixedWidth(TwipsToPixels(1095));
+        if (!cell.caption) control->setFixedWidth(StandardBoxWidth());
         grid->addWidget(control, cell.row, cell.column, cell.caption ? Qt::AlignRight : Qt::Alignment());
     }
     grid->addWidget(Label("Label22", QStringLiteral("基準角度CのY軸モード中　ポイント1 X")), 4, 0, 1, 5);

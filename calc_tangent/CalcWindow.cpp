@@ -112,6 +112,8 @@ QLineEdit *CalcWindow::InputBox(const char *name, const QString &toolTip) {
     return box;
 }
 
+int CalcWindow::StandardBoxWidth() { return TwipsToPixels(1095); }
+
 void CalcWindow::PlaceLabelledBox(QGridLayout *grid, const LabelledBox &cell, int boxWidth) {
     QLineEdit *box = findChild<QLineEdit *>(QString::fromLatin1(cell.box));
     box->setFixedWidth(boxWidth);

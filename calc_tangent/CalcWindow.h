@@ -97,6 +97,8 @@ protected:
     // Puts boxes already made into the grid, each `boxWidth` pixels wide,
     // behind a new label.
     void PlaceLabelledBox(QGridLayout *grid, const LabelledBox &cell, int boxWidth);
+    // The width most calculator windows give every box, 1095 twips.
+    static int StandardBoxWidth();
     template <size_t N>
     void PlaceLabelledBoxes(QGridLayout *grid, const LabelledBox (&cells)[N], int boxWidth) {
         for (const LabelledBox &cell : cells) PlaceLabelledBox(grid, cell, boxWidth);

@@ -17,9 +17,6 @@ QPointer<frmCircleCircle> g_frmCircleCircle;
 
 namespace {
 
-// Every box 1095 twips wide.
-constexpr double kBoxWidthTwips = 1095;
-
 const LabelledBox kCells[] = {
     {"Label1", "第1円の中心  X", "Text1", 1, 0},
     {"Label2", "Z", "Text2", 1, 2},
@@ -59,7 +56,7 @@ frmCircleCircle::frmCircleCircle() : CalcWindow("frmCircleCircle", QStringLitera
     // Columns: row labels, then label and box pairs, then the insert buttons.
     auto *grid = new QGridLayout;
     grid->addWidget(PlaneFrame(), 0, 1, 1, 3, Qt::AlignLeft);
-    PlaceLabelledBoxes(grid, kCells, TwipsToPixels(kBoxWidthTwips));
+    PlaceLabelledBoxes(grid, kCells, StandardBoxWidth());
     grid->setRowMinimumHeight(3, 8);
     grid->addWidget(Command1, 4, 6);
     grid->addWidget(Command3, 5, 6);

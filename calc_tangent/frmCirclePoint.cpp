@@ -18,9 +18,6 @@ QPointer<frmCirclePoint> g_frmCirclePoint;
 
 namespace {
 
-// Every box 1095 twips wide.
-constexpr double kBoxWidthTwips = 1095;
-
 const LabelledBox kCells[] = {
     {"Label9", "円の中心 X", "Text1", 1, 0},
     {"Label11", "Z", "Text2", 1, 2},
@@ -58,7 +55,7 @@ frmCirclePoint::frmCirclePoint() : CalcWindow("frmCirclePoint", QStringLiteral("
     auto *grid = new QGridLayout;
     grid->addWidget(PlaneFrame(), 0, 1, 1, 3, Qt::AlignLeft);
     grid->addWidget(Frame1, 0, 5, 1, 2, Qt::AlignLeft);
-    PlaceLabelledBoxes(grid, kCells, TwipsToPixels(kBoxWidthTwips));
+    PlaceLabelledBoxes(grid, kCells, StandardBoxWidth());
     // The angle's row label stands before its short label "A".
     grid->addWidget(Label("Label4", QStringLiteral("接する角度")), 2, 0, Qt::AlignLeft);
     grid->addWidget(Command1, 3, 8);

@@ -45,7 +45,7 @@ frmLine2Circle2::frmLine2Circle2() : CalcWindow("frmLine2Circle2", QStringLitera
     for (int i = 0; i < 8; ++i) *results[i] = ResultBox(QByteArray("Text" + QByteArray::number(i + 9)).constData());
 
     auto *grid = new QGridLayout;
-    PlaceLabelledBoxes(grid, kCells, TwipsToPixels(1095));
+    PlaceLabelledBoxes(grid, kCells, StandardBoxWidth());
     auto pair = [this](QLineEdit *first, QChar a, QLineEdit *second, QChar b) {
         return [this, first, a, second, b] { Insert(WordPairLine(a, first->text(), b, second->text())); };
     };

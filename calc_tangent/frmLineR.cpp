@@ -16,9 +16,6 @@ QPointer<frmLineR> g_frmLineR;
 
 namespace {
 
-// Every box 1095 twips wide.
-constexpr double kBoxWidthTwips = 1095;
-
 const LabelledBox kCells[] = {
     {"Label1", "直 線 　    X", "Text1", 1, 0},
     {"Label2", "Z", "Text2", 1, 2},
@@ -69,7 +66,7 @@ frmLineR::frmLineR() : CalcWindow("frmLineR", QStringLiteral("直線と円の交
     // Columns: row labels, then label and box pairs, then the insert buttons.
     auto *grid = new QGridLayout;
     grid->addWidget(PlaneFrame(), 0, 1, 1, 3, Qt::AlignLeft);
-    PlaceLabelledBoxes(grid, kCells, TwipsToPixels(kBoxWidthTwips));
+    PlaceLabelledBoxes(grid, kCells, StandardBoxWidth());
     grid->addWidget(Command1, 1, 8);
     grid->addWidget(Command3, 2, 8);
     grid->addWidget(Command4, 3, 8);

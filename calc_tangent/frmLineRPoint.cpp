@@ -19,9 +19,6 @@ QPointer<frmLineRPoint> g_frmLineRPoint;
 
 namespace {
 
-// Every box 1095 twips wide.
-constexpr double kBoxWidthTwips = 1095;
-
 const LabelledBox kCells[] = {
     {"Label1", "直 線       X", "Text1", 1, 0},
     {"Label2", "Z", "Text2", 1, 2},
@@ -68,7 +65,7 @@ frmLineRPoint::frmLineRPoint() : CalcWindow("frmLineRPoint", QStringLiteral("1�
     auto *grid = new QGridLayout;
     grid->addWidget(PlaneFrame(), 0, 1, 1, 3, Qt::AlignLeft);
     grid->addWidget(Frame1, 0, 5, 1, 2, Qt::AlignLeft);
-    PlaceLabelledBoxes(grid, kCells, TwipsToPixels(kBoxWidthTwips));
+    PlaceLabelledBoxes(grid, kCells, StandardBoxWidth());
     grid->addWidget(Command1, 1, 8);
     grid->addWidget(Command3, 2, 8);
     grid->addWidget(Command4, 3, 8);
