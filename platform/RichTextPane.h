@@ -5,10 +5,12 @@
 // CR LF as two characters.
 
 #include "AnsiFiles.h"
+#include "ChangedLines.h"
 
 #include <QPlainTextEdit>
 
 #include <functional>
+#include <utility>
 
 namespace brennvik {
 
@@ -19,9 +21,14 @@ public:
 
     // The whole text, lines separated by CR LF.
     QString Text() const;
-    // Replaces the whole text as one undoable edit.
+    // Replaces the whole text as one undoable edit. Only the lines that
+    // differ are rewritten, but the result is that of rewriting all: every
+    // character takes the format of the last one, and the caret stands at
+    // the end.
     void SetText(const QString &text);
-    // Replaces the whole text for a freshly loaded file (no undo step).
+    // Replaces the whole text as a freshly loaded one: no undo step and an
+    // empty undo history, every character in the format at the caret, the
+    // caret at the top.
     void LoadText(const QString &text);
     // Reads a code page 932 file into the pane; on failure the pane is left
     // as it was. The result tells what was read.
@@ -101,9 +108,29 @@ private:
     void PasteText(const QString &text);
     QTextCursor CursorFor(int start, int length) const;
     void OnContentsChange(int position, int removed, int added);
+    // One edit (a load, a paste, a whole-text write) is one change.
+    void TellChange();
     // Hashes the text of the lines that hold [position, position + length]
     // into their blocks' state; true when one of them differs from before.
     bool RehashLines(int position, int length);
+    // SetText and LoadText: `fresh` for LoadText.
+    void WriteText(const QString &text, bool fresh);
+    // Lays out the lines the last page of the pane shows.
+    void LayOutLastPage();
+    // Inside an edit: the layout is to lay out [from, to] afresh.
+    void TellLayoutChanged(QTextCursor &c, int from, int to);
+    // What WriteText rewrites of `old` to make it `text`.
+    QList<ChangedRun> RunsToWrite(const QString &old, const QString &text, bool fresh) const;
+    // The first and the end of the characters in [from, to) whose format is
+    // not `format`; {-1, -1} when there are none.
+    std::pair<int, int> OtherFormats(const QTextCharFormat &format, int from, int to) const;
+    mutable QString m_text;              // Text() while m_textKnown
+    mutable bool m_textKnown = false;
+    mutable bool m_linesAreBlocks = true;  // every CR LF of Text() is a line break of the editor
+    // Every character has m_uniformFormat, as after a whole-text write.
+    bool m_formatsUniform = false;
+    QTextCharFormat m_uniformFormat;
+    bool m_writing = false;
     bool m_dataChanged = false;
     bool m_hideSelection = true;
     bool m_textChangePending = false;
