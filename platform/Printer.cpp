@@ -4,7 +4,7 @@
 
 #include "Colors.h"
 
-#include <QFontMetricsF>
+#include <QFile>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPen>
@@ -44,7 +44,17 @@ void Printer::SetOrientation(int orientation) {
 void Printer::SetFont(const QString &name, int pointSize) {
     // A family that is not installed prints in a Japanese serif font.
     m_font = PrintFont(name, pointSize > 0 ? pointSize : 1);
+    m_metrics.reset();
     if (m_painter && m_painter->isActive()) m_painter->setFont(m_font);
+}
+
+const QFontMetricsF &Printer::Metrics() const {
+    // Another printer may measure at another resolution.
+    if (!m_metrics || m_metricsResolution != m_device->resolution()) {
+        m_metrics.emplace(m_font, m_device.get());
+        m_metricsResolution = m_device->resolution();
+    }
+    return *m_metrics;
 }
 
 double Printer::DotsPerMillimetre() const { return m_device->resolution() / kMillimetresPerInch; }
@@ -53,13 +63,9 @@ double Printer::ScaleWidth() const { return m_device->pageLayout().paintRect(QPa
 
 double Printer::ScaleHeight() const { return m_device->pageLayout().paintRect(QPageLayout::Millimeter).height(); }
 
-double Printer::TextWidth(const QString &text) const {
-    return QFontMetricsF(m_font, m_device.get()).horizontalAdvance(text) / DotsPerMillimetre();
-}
+double Printer::TextWidth(const QString &text) const { return Metrics().horizontalAdvance(text) / DotsPerMillimetre(); }
 
-double Printer::TextHeight(const QString &) const {
-    return QFontMetricsF(m_font, m_device.get()).height() / DotsPerMillimetre();
-}
+double Printer::TextHeight(const QString &) const { return Metrics().height() / DotsPerMillimetre(); }
 
 bool Printer::StartDoc(QString *error) {
     if (m_painter && m_painter->isActive()) return true;
@@ -83,9 +89,8 @@ bool Printer::StartDoc(QString *error) {
 void Printer::Print(const QString &text) {
     if (!m_painter) return;
     const double k = DotsPerMillimetre();
-    const QFontMetricsF fm(m_font, m_device.get());
     m_painter->setPen(Qt::black);
-    m_painter->drawText(QPointF(CurrentX * k, CurrentY * k + fm.ascent()), text);
+    m_painter->drawText(QPointF(CurrentX * k, CurrentY * k + Metrics().ascent()), text);
     CurrentX = 0;
     CurrentY += TextHeight(text);
 }
@@ -112,6 +117,15 @@ bool Printer::EndDoc(QString *error) {
     m_painter.reset();
     if (!ended && error) *error = m_device->outputFileName().isEmpty() ? m_device->printerName() : m_device->outputFileName();
     return ended;
+}
+
+void Printer::AbortDoc() {
+    if (!m_painter) return;
+    const QString file = m_device->outputFileName();
+    m_device->abort();
+    if (m_painter->isActive()) m_painter->end();
+    m_painter.reset();
+    if (!file.isEmpty()) QFile::remove(file);
 }
 
 }  // namespace brennvik

@@ -5,9 +5,11 @@
 // every printed text ends its line, as a line printer's would.
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class QPainter;
 class QPrinter;
@@ -57,14 +59,21 @@ public:
     // Ends the document, which the printer then prints; false with the reason
     // when it could not be finished.
     bool EndDoc(QString *error);
+    // Stops the document unfinished: a file it was written to is removed; a
+    // printer takes the job back where it can, else prints the pages so far.
+    void AbortDoc();
 
 private:
     Printer();
     double DotsPerMillimetre() const;
+    // The print font's measures on the device, made once for each font set.
+    const QFontMetricsF &Metrics() const;
 
     std::unique_ptr<QPrinter> m_device;
     std::unique_ptr<QPainter> m_painter;
     QFont m_font;
+    mutable std::optional<QFontMetricsF> m_metrics;
+    mutable int m_metricsResolution = 0;
 };
 
 }  // namespace brennvik

@@ -9,6 +9,10 @@ namespace brennvik {
 namespace {
 
 constexpr double kColumnReserve = 10;  // mm kept free at the right of every column
+// A line longer than this is no candidate to fit whole: no column is that wide.
+constexpr qsizetype kLongestLineMeasuredWhole = 1000;
+// The first beginning of a line too wide whose width is tried.
+constexpr qsizetype kFirstCutGuess = 16;
 constexpr int kBodyStartLines = 4;     // the body starts 4 line heights down
 const QString kLineEnd = QStringLiteral("\r\n");
 
@@ -71,46 +75,83 @@ QString ListingRefusal(const ListingSetup &s) {
     return QString();
 }
 
-int PrintedLineLength(const QString &candidate, double columnWidth, const TextWidthMeasure &width) {
-    const int n = int(candidate.size());
-    int fitting = 0;
-    while (fitting < n) {
-        // A character outside the basic plane is never split.
-        const int next = fitting + (candidate[fitting].isHighSurrogate() && fitting + 1 < n ? 2 : 1);
-        if (width(candidate.left(next)) + kColumnReserve > columnWidth) return fitting > 0 ? fitting : next;
-        fitting = next;
+int PrintedLineLength(QStringView candidate, double columnWidth, const TextWidthMeasure &width) {
+    const qsizetype n = candidate.size();
+    const auto fits = [&](qsizetype length) {
+        return width(candidate.first(length).toString()) + kColumnReserve <= columnWidth;
+    };
+    bool wholeMeasured = n <= kLongestLineMeasuredWhole;
+    if (wholeMeasured && fits(n)) return int(n);
+    // Where a cut may fall: after the k-th character, one outside the basic
+    // plane never split; the whole line beyond the last.
+    QList<qsizetype> ends;
+    const auto end = [&](qsizetype k) {
+        while (ends.size() < k) {
+            const qsizetype at = ends.isEmpty() ? 0 : ends.last();
+            if (at >= n) return n;
+            ends << at + (candidate[at].isHighSurrogate() && at + 1 < n ? 2 : 1);
+        }
+        return ends[k - 1];
+    };
+    // Doubling up to a beginning that does not fit, then halving between.
+    qsizetype fitting = 0, over = 0;
+    for (qsizetype k = kFirstCutGuess;; k *= 2) {
+        const qsizetype e = end(k);
+        if ((e == n && wholeMeasured) || !fits(e)) {
+            over = k;
+            break;
+        }
+        if (e == n) return int(n);
+        fitting = k;
     }
-    return n;
+    while (over - fitting > 1) {
+        const qsizetype k = fitting + (over - fitting) / 2;
+        if (end(k) < n && fits(end(k))) fitting = k;
+        else over = k;
+    }
+    return int(end(std::max<qsizetype>(fitting, 1)));
 }
 
-QList<ListingPage> LayOutListing(const QString &text, const QString &caption, const QDate &date,
-                                 const ListingSetup &s, const TextWidthMeasure &width) {
+ListingPages::ListingPages(const QString &text, const QString &caption, const QDate &date, const ListingSetup &setup,
+                           TextWidthMeasure width)
+    : m_text(text), m_caption(caption), m_date(date), m_setup(setup), m_width(std::move(width)) {}
+
+ListingPage ListingPages::Next() {
+    const ListingSetup &s = m_setup;
     const double h = s.job.lineHeight;
     const double lastLineTop = double(s.job.linesPerPage - 1) * h;
     const QList<Column> columns = Columns(s);
-    QList<ListingPage> pages{PageHeader(1, caption, date, s, width)};
+    ListingPage page = PageHeader(++m_pages, m_caption, m_date, s, m_width);
     double y = kBodyStartLines * h;
     int column = 0;
-    qsizetype pos = 0;
-    while (pos < text.size()) {
+    while (m_pos < m_text.size()) {
         if (column + 1 < columns.size() && y > lastLineTop) {
             y = kBodyStartLines * h;
             ++column;
         }
-        if (y > lastLineTop) {
-            pages << PageHeader(pages.last().number + 1, caption, date, s, width);
-            y = kBodyStartLines * h;
-            column = 0;
+        if (y > lastLineTop) break;  // the rest goes on the next page
+        // A long line is cut into several printed ones; its end is looked for once.
+        if (m_lineEnd < m_pos) {
+            m_lineEnd = m_text.indexOf(kLineEnd, m_pos);
+            if (m_lineEnd < 0) m_lineEnd = m_text.size();
         }
-        const qsizetype lineEnd = text.indexOf(kLineEnd, pos);
-        const QString candidate = text.mid(pos, lineEnd < 0 ? -1 : lineEnd - pos);
-        const int length = PrintedLineLength(candidate, columns[column].width, width);
-        pages.last().body << PrintedText{columns[column].x, y, candidate.left(length)};
+        const QStringView candidate = QStringView(m_text).sliced(m_pos, m_lineEnd - m_pos);
+        const int length = PrintedLineLength(candidate, columns[column].width, m_width);
+        page.body << PrintedText{columns[column].x, y, candidate.first(length).toString()};
         y += s.textLineHeight;
-        pos += length;
-        if (length == candidate.size() && lineEnd >= 0) pos += kLineEnd.size();
+        m_pos += length;
+        if (length == candidate.size() && m_lineEnd < m_text.size()) m_pos += kLineEnd.size();
     }
-    return pages;
+    return page;
+}
+
+QList<ListingPage> LayOutListing(const QString &text, const QString &caption, const QDate &date,
+                                 const ListingSetup &setup, const TextWidthMeasure &width) {
+    ListingPages pages(text, caption, date, setup, width);
+    QList<ListingPage> all;
+    do all << pages.Next();
+    while (!pages.AtEnd());
+    return all;
 }
 
 }  // namespace brennvik

@@ -53,14 +53,38 @@ struct ListingPage {
 // empty when it can.
 QString ListingRefusal(const ListingSetup &setup);
 
-// The pages of the listing of `text` (lines separated by CR LF). `setup` must
-// pass ListingRefusal.
+// Lays out the listing of `text` (lines separated by CR LF) one page at a
+// time, so that its printing can show how far it is and stop between pages.
+// `setup` must pass ListingRefusal.
+class ListingPages {
+public:
+    ListingPages(const QString &text, const QString &caption, const QDate &date, const ListingSetup &setup,
+                 TextWidthMeasure width);
+    // The next page; there is always a first one, if only with its header.
+    ListingPage Next();
+    bool AtEnd() const { return m_pages > 0 && m_pos >= m_text.size(); }
+    // The characters of the text laid out so far.
+    qsizetype Done() const { return m_pos; }
+
+private:
+    QString m_text, m_caption;
+    QDate m_date;
+    ListingSetup m_setup;
+    TextWidthMeasure m_width;
+    int m_pages = 0;
+    qsizetype m_pos = 0;
+    qsizetype m_lineEnd = -1;  // where the line that holds m_pos ends, once found
+};
+
+// All pages of the listing at once.
 QList<ListingPage> LayOutListing(const QString &text, const QString &caption, const QDate &date,
                                  const ListingSetup &setup, const TextWidthMeasure &width);
 
 // How many characters of `candidate` make the next printed line in a column
 // `columnWidth` wide, which keeps 10 mm free at its right. A line of which
 // not even one character fits still prints one, so printing always advances.
-int PrintedLineLength(const QString &candidate, double columnWidth, const TextWidthMeasure &width);
+// A line that fits is measured once; for one that does not, the cut is
+// searched among its beginnings, whose widths grow with their length.
+int PrintedLineLength(QStringView candidate, double columnWidth, const TextWidthMeasure &width);
 
 }  // namespace brennvik

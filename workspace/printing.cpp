@@ -1,6 +1,8 @@
 #include "printing.h"
 
+#include "PrintProgress.h"
 #include "document_slots.h"
+#include "frmMain.h"
 #include "frmDocument.h"
 #include "platform/MsgBox.h"
 #include "platform/Printer.h"
@@ -60,9 +62,9 @@ void PrintActiveDocument() {
     Printer &printer = Printer::Instance();
     // In the two-turret view the turret part whose pane has the focus.
     RichTextPane *pane = g_DocumentSplit[g_CurrentDocument] ? doc->ActivePane() : doc->txtText;
-    const QList<ListingPage> pages =
-        LayOutListing(pane->Text(), doc->Caption(), QDate::currentDate(), setup,
-                      [&printer](const QString &t) { return printer.TextWidth(t); });
+    const QString text = pane->Text();
+    ListingPages pages(text, doc->Caption(), QDate::currentDate(), setup,
+                       [&printer](const QString &t) { return printer.TextWidth(t); });
     QString error;
     if (!printer.StartDoc(&error)) {
         MsgBox(QStringLiteral("プリンターを開始できません。\r\n") + error +
@@ -70,10 +72,17 @@ void PrintActiveDocument() {
                vbOKOnly | vbExclamation, kTitle);
         return;
     }
-    for (const ListingPage &page : pages) {
+    PrintProgress progress(text.size(), g_frmMain);
+    do {
+        const ListingPage page = pages.Next();
         if (page.number > 1) printer.NewPage();
         PrintPage(printer, page);
-    }
+        if (!progress.Printed(page.number, pages.Done())) {
+            printer.AbortDoc();
+            return;
+        }
+    } while (!pages.AtEnd());
+    progress.close();
     if (!printer.EndDoc(&error))
         MsgBox(QStringLiteral("プリントを終えられませんでした。\r\n") + error, vbOKOnly | vbExclamation, kTitle);
 }

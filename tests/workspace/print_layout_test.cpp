@@ -2,6 +2,9 @@
 // which page, with a measure in which every character is 2 mm wide.
 #include "workspace/print_layout.h"
 
+#include "platform/Printer.h"
+
+#include <QRandomGenerator>
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -121,6 +124,83 @@ TEST(PrintLayoutTest, RightColumnNeverPassesThePrintableEdge) {
     // The left column keeps its full width: (200 - 30) / 2 - 1 = 84 mm, 37 characters.
     const QList<ListingPage> left = LayOutListing(longLine, QStringLiteral("無題 1"), kDate, s, measure);
     EXPECT_EQ(left[0].body[0].text.size(), 37);
+}
+
+// The cut as it was made before: the first beginning of the line, one
+// character longer at a time, that does not fit with the 10 mm reserve.
+int CutByEveryBeginning(const QString &candidate, double columnWidth, const TextWidthMeasure &width) {
+    const int n = int(candidate.size());
+    int fitting = 0;
+    while (fitting < n) {
+        const int next = fitting + (candidate[fitting].isHighSurrogate() && fitting + 1 < n ? 2 : 1);
+        if (width(candidate.left(next)) + 10 > columnWidth) return fitting > 0 ? fitting : next;
+        fitting = next;
+    }
+    return n;
+}
+
+// Characters of unequal widths: 0 for a combining mark, 4 for a wide one, a
+// character outside the basic plane as one.
+double Uneven(const QString &text) {
+    double w = 0;
+    for (const QChar c : text)
+        w += c.isLowSurrogate() ? 0 : c.category() == QChar::Mark_NonSpacing ? 0 : c.unicode() > 0x2000 ? 4 : 1.5;
+    return w;
+}
+
+TEST(PrintLayoutTest, CutsFallWhereMeasuringEveryBeginningPutThem) {
+    QRandomGenerator random(1121);
+    const QStringList pieces = {"N000", " G01", " X12.5", "(外径)", "\u0301", "😀", "Z", " ", "ｱｲ"};
+    for (int round = 0; round < 2000; ++round) {
+        QString line;
+        for (int k = int(random.bounded(60)); k > 0; --k) line += pieces[int(random.bounded(pieces.size()))];
+        if (random.bounded(4) == 0) line += QChar(0xD83D);  // a lone high surrogate at the end
+        const double column = 10 + random.bounded(120);
+        ASSERT_EQ(PrintedLineLength(line, column, Uneven), CutByEveryBeginning(line, column, Uneven))
+            << line.toStdString() << " in " << column << " mm";
+    }
+}
+
+TEST(PrintLayoutTest, CutsInThePrintFontFallWhereMeasuringEveryBeginningPutThem) {
+    Printer &printer = Printer::Instance();
+    printer.SetFont(QStringLiteral("ＭＳ 明朝"), 11);
+    const TextWidthMeasure width = [&printer](const QString &t) { return printer.TextWidth(t); };
+    QRandomGenerator random(2);
+    const QStringList pieces = {"N000", " G01", " X12.345", " Z-6.7", "(外径荒加工)", " F0.2", "ｿﾌﾄ", "%"};
+    for (int round = 0; round < 300; ++round) {
+        QString line;
+        for (int k = int(random.bounded(40)); k > 0; --k) line += pieces[int(random.bounded(pieces.size()))];
+        const double column = 15 + random.bounded(180);
+        ASSERT_EQ(PrintedLineLength(line, column, width), CutByEveryBeginning(line, column, width))
+            << line.toStdString() << " in " << column << " mm";
+    }
+}
+
+TEST(PrintLayoutTest, ALineThatFitsIsMeasuredOnceALongOneBySomeOfItsBeginnings) {
+    const ListingSetup s = PageSetup(10, 210, 1);  // 200 mm less the reserve: 95 characters
+    int calls = 0;
+    LayOutListing(Lines(500), QStringLiteral("無題 1"), kDate, s, [&calls](const QString &t) {
+        ++calls;
+        return 2.0 * t.size();
+    });
+    const int pages = (500 + 5) / 6;
+    EXPECT_EQ(calls, 500 + 2 * pages);  // each line once, caption and page number on each page
+
+    // Measuring every beginning measured each printed line's characters about
+    // half as many times as it holds; the search measures each a few times.
+    long measured = 0;
+    const TextWidthMeasure counting = [&](const QString &t) {
+        measured += t.size();
+        return 2.0 * t.size();
+    };
+    const QString longLine(100000, u'X');
+    const QList<ListingPage> cut = LayOutListing(longLine, QStringLiteral("無題 1"), kDate, s, counting);
+    long printed = 0;
+    for (const ListingPage &p : cut)
+        for (const PrintedText &t : p.body) printed += t.text.size();
+    EXPECT_EQ(printed, longLine.size());
+    EXPECT_EQ(cut[0].body[0].text.size(), 95);
+    EXPECT_LT(measured, 20 * printed);
 }
 
 TEST(PrintLayoutTest, JobValuesRoundHalvesToEven) {

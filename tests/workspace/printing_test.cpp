@@ -14,11 +14,18 @@
 #include "workspace/printing.h"
 #include "workspace/workspace_state.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QPrinter>
 #include <QProcess>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTimer>
+
+#include <functional>
 
 namespace brennvik {
 namespace {
@@ -94,6 +101,56 @@ TEST_F(PrintingTest, APrinterThatCannotStartIsReportedAndTheDocumentStaysAsItWas
     EXPECT_EQ(m_msgBoxes[0].title, "プリント");
     EXPECT_EQ(pane->Text(), "N0001 G00\r\n");
     EXPECT_FALSE(pane->DataChanged());
+}
+
+// Printing shows its progress and stops at Cancel: the file it was writing
+// goes, the document stays as it was, and the next listing prints whole.
+TEST_F(PrintingTest, CancelStopsBetweenPagesAndLeavesNoFile) {
+    StartMain();
+    const QString text = ProgramLines(2000);
+    QStringList seen;
+    int progressShown = 0;
+    // Clicks Cancel in the progress window once it tells of page 3; runs
+    // while printing only because printing lets events through.
+    std::function<void()> watch = [&] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            auto *progress = qobject_cast<QProgressDialog *>(w);
+            if (!progress || progress->objectName() != "PrintProgress" || !progress->isVisible()) continue;
+            ++progressShown;
+            const QString label = progress->findChild<QLabel *>()->text();
+            if (seen.isEmpty() || seen.last() != label) seen << label;
+            if (label.startsWith("3 ")) {
+                progress->findChild<QPushButton *>()->click();
+                return;
+            }
+        }
+        QTimer::singleShot(0, watch);
+    };
+    QTimer::singleShot(0, watch);
+    m_main->mnuFileNew_Click();
+    RichTextPane *pane = g_Documents[g_CurrentDocument]->txtText;
+    pane->LoadText(text);
+    pane->SetDataChanged(false);
+    const QString pdf = m_dir.filePath(QStringLiteral("listing.pdf"));
+    Printer::Instance().Device()->setOutputFileName(pdf);
+    m_main->RunCommand(QStringLiteral("mnuFilePrint"));
+
+    EXPECT_GT(progressShown, 0);
+    EXPECT_EQ(seen, QStringList({"プリントしています。", "1 ページをプリントしました。", "2 ページをプリントしました。",
+                                 "3 ページをプリントしました。"}));
+    EXPECT_EQ(g_PageNo, 3);
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_TRUE(m_msgBoxes.empty());
+    EXPECT_EQ(pane->Text(), text);
+    EXPECT_FALSE(pane->DataChanged());
+    for (QWidget *w : QApplication::topLevelWidgets())
+        EXPECT_FALSE(w->objectName() == "PrintProgress" && w->isVisible());
+
+    m_main->RunCommand(QStringLiteral("mnuFilePrint"));
+    EXPECT_TRUE(QFile::exists(pdf));
+    EXPECT_GT(g_PageNo, 3);
+    const QString info = Output(QStringLiteral("pdfinfo"), {pdf});
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(g_PageNo)))) << info.toStdString();
 }
 
 TEST_F(PrintingTest, MarginsThatLeaveNoColumnAreRefusedBeforeAnythingIsPrinted) {
