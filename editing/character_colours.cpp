@@ -2,6 +2,7 @@
 
 #include "document_search.h"
 #include "search_state.h"
+#include "platform/BusyPointer.h"
 #include "platform/RichTextPane.h"
 
 namespace brennvik {
@@ -29,6 +30,7 @@ QList<CharacterRun> NonDigitRuns(const QString &text) {
 void mnuColor_Click() {
     RichTextPane *pane = FocusedPane();
     if (!pane) return;
+    BusyPointer busy;
     g_CaretPos = pane->SelStart();
     const QList<CharacterRun> runs = NonDigitRuns(pane->Text());
     // One step of the pane's undo takes the whole colouring back.
@@ -44,6 +46,7 @@ void mnuColor_Click() {
 void mnuColorBlack_Click() {
     RichTextPane *pane = FocusedPane();
     if (!pane) return;
+    BusyPointer busy;
     pane->AsOneEdit([&] {
         pane->Select(0, int(pane->Text().size()));
         pane->SetSelColor(kBlack);

@@ -1,5 +1,6 @@
 #include "document_compare.h"
 
+#include "platform/BusyPointer.h"
 #include "platform/MsgBox.h"
 #include "platform/RichTextPane.h"
 #include "workspace/document_slots.h"
@@ -52,18 +53,25 @@ void mnuToolCompe_Click() {
         MsgBox(QStringLiteral("AB独立表示中ではファイルの比較はできません。"), vbOKOnly | vbExclamation, kTitle);
         return;
     }
+    BusyPointer busy;
     std::map<int, QList<DocumentLine>> others;
     for (int n = 1; n <= kDocumentSlots; ++n)
         if (n != current && g_DocumentInUse[n] && g_Documents[n]) others[n] = DocumentLines(g_Documents[n]->txtText->Text());
     if (others.empty()) {
+        busy.Restore();
         MsgBox(QStringLiteral("2つ以上のファイルを開いてください。"), vbOKOnly | vbExclamation, kTitle);
         return;
     }
     RichTextPane *pane = g_Documents[current]->txtText;
     const QList<DocumentLine> lines = DocumentLines(pane->Text());
-    for (const LineDifference &d : LineDifferences(lines, others)) {
-        MarkRed(pane, d.current);
-        MarkRed(g_Documents[d.slot]->txtText, d.other);
+    const QList<LineDifference> differences = LineDifferences(lines, others);
+    busy.Restore();
+    for (const LineDifference &d : differences) {
+        {
+            BusyPointer marking;
+            MarkRed(pane, d.current);
+            MarkRed(g_Documents[d.slot]->txtText, d.other);
+        }
         const QString prompt = QStringLiteral("違いのある行\n") + d.current.text + u'\n' + d.other.text +
                                QStringLiteral("\r\n続いて比較しますか？");
         if (MsgBox(prompt, vbYesNo | vbQuestion, kTitle) == vbNo) return;

@@ -5,6 +5,7 @@
 #include "frmSizeShift.h"
 #include "search.h"
 #include "search_state.h"
+#include "platform/BusyPointer.h"
 #include "platform/MsgBox.h"
 #include "platform/RichTextPane.h"
 #include "workspace/document_slots.h"
@@ -62,6 +63,7 @@ bool FindNextInDocument() {
 void ReplaceNextInDocument() {
     RichTextPane *pane = g_SearchPane;
     if (!pane || !SelectionIsSearchText(pane)) return;
+    BusyPointer busy;
     const int s = pane->SelStart();
     g_SearchSubject = ReplaceAt(g_SearchSubject, s, int(g_FindWhat.size()), g_ReplaceWith);
     g_CaretPos = s + int(g_ReplaceWith.size());

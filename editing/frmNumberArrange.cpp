@@ -5,6 +5,7 @@
 #include "renumber.h"
 #include "renumber_settings.h"
 #include "search_state.h"
+#include "platform/BusyPointer.h"
 #include "platform/DialogWindows.h"
 #include "platform/MsgBox.h"
 #include "platform/RichTextPane.h"
@@ -160,6 +161,7 @@ void frmNumberArrange::Command1_Click() {
     if (fromTop) g_CaretPos = 0;
     else pane->viewport()->setCursor(Qt::WaitCursor);
     close();
+    BusyPointer busy;
     g_SearchSubject = RenumberText(g_SearchSubject, g_CaretPos, options);
     WriteSearchSubject(pane, int(g_SearchSubject.size()));
     pane->viewport()->setCursor(Qt::IBeamCursor);

@@ -4,6 +4,7 @@
 #include "document_search.h"
 #include "search.h"
 #include "search_state.h"
+#include "platform/BusyPointer.h"
 #include "platform/DialogWindows.h"
 #include "platform/RichTextPane.h"
 #include "workspace/document_slots.h"
@@ -111,8 +112,11 @@ void frmReplace::AllChange_Click() {
     RichTextPane *pane = RefreshSearchState();
     if (!pane) return;
     TakeBoxTexts();
-    const ReplaceAllResult r = ReplaceAllFrom(g_SearchSubject, g_FindWhat, g_ReplaceWith, SweepStart(pane, Check1));
-    TakeSweepResult(pane, r.text, r.caret, r.count);
+    {
+        BusyPointer busy;
+        const ReplaceAllResult r = ReplaceAllFrom(g_SearchSubject, g_FindWhat, g_ReplaceWith, SweepStart(pane, Check1));
+        TakeSweepResult(pane, r.text, r.caret, r.count);
+    }
     EndRun(QStringLiteral(" 回 変更しました。"), kNotFound, kTitle, Check1);
 }
 

@@ -4,6 +4,7 @@
 #include "document_search.h"
 #include "search_state.h"
 #include "size_shift.h"
+#include "platform/BusyPointer.h"
 #include "platform/DialogWindows.h"
 #include "platform/MsgBox.h"
 #include "platform/RichTextPane.h"
@@ -33,6 +34,7 @@ const QString kNotFound = QStringLiteral(" 見つかりません。");
 void ShiftCoordinateWords(const ShiftFormula &formula) {
     RichTextPane *pane = g_SearchPane;
     if (!pane || !SelectionIsSearchText(pane)) return;
+    BusyPointer busy;
     const int s = pane->SelStart();
     const std::optional<ShiftRewrite> w = RewriteAt(g_SearchSubject, s, g_FindWhat, formula, g_ShiftFormat);
     if (!w) {
@@ -170,6 +172,7 @@ void frmSizeShift::AllChange_Click() {
     if (!ReadFormula(&formula)) return;
     g_ShiftFormat = ChosenFormat();
     try {
+        BusyPointer busy;
         const ShiftAllResult r =
             ShiftAllFrom(g_SearchSubject, g_FindWhat, formula, g_ShiftFormat, SweepStart(pane, Check1));
         TakeSweepResult(pane, r.text, r.caret, r.count);

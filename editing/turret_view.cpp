@@ -1,6 +1,7 @@
 #include "turret_view.h"
 
 #include "turret_split.h"
+#include "platform/BusyPointer.h"
 #include "platform/MsgBox.h"
 #include "platform/RichTextPane.h"
 #include "workspace/document_slots.h"
@@ -43,6 +44,7 @@ void WritePaneAfresh(RichTextPane *pane, const QString &text) { pane->LoadText(t
 bool SwitchViewOn(frmDocument *doc, int n) {
     const QString text = doc->txtText->Text();
     if (!UserAcceptsChangedRoundTrip(text)) return false;
+    BusyPointer busy;
     g_DocumentSplit[n] = true;
     const bool changed = doc->txtText->DataChanged();
     SplitProgramByTurret(text);
@@ -54,6 +56,7 @@ bool SwitchViewOn(frmDocument *doc, int n) {
 }
 
 void SwitchViewOff(frmDocument *doc, int n) {
+    BusyPointer busy;
     g_DocumentSplit[n] = false;
     g_DocumentPartA[n] = doc->txtText->Text();
     g_DocumentPartB[n] = doc->txtTextB->Text();
@@ -94,6 +97,7 @@ void mnuAbView_Click() {
             SwitchViewOff(doc, n);
         }
     }
+    BusyPointer busy;
     RearrangeForView();
 }
 
@@ -106,6 +110,7 @@ void AppendAtProgramEnd(const QString &text) {
         doc->txtText->SetDataChanged(true);
         return;
     }
+    BusyPointer busy;
     RichTextPane *pane = doc->txtText;
     const int caret = pane->SelStart();
     pane->SetText(pane->Text() + text);

@@ -4,36 +4,19 @@
 #include "frmDocument.h"
 #include "frmMain.h"
 #include "platform/AnsiFiles.h"
+#include "platform/BusyPointer.h"
 #include "platform/FileDialogs.h"
 #include "platform/MsgBox.h"
 #include "platform/RichTextPane.h"
 #include "workspace_state.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace brennvik {
 
 namespace {
-
-// The hourglass while a file is read or written; back to normal before any
-// message and on every way out.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { Restore(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-    void Restore() {
-        if (m_on) QApplication::restoreOverrideCursor();
-        m_on = false;
-    }
-
-private:
-    bool m_on = true;
-};
 
 bool ADocumentSlotIsFree() {
     for (int n = 1; n <= kDocumentSlots; ++n)
@@ -50,7 +33,7 @@ void EnableDocumentFileCommands() {
 }
 
 void OpenFileInNewDocument(const QString &path) {
-    WaitCursor wait;
+    BusyPointer wait;
     const int16_t previous = g_CurrentDocument;
     const int16_t slot = NewDocumentWindow();
     if (slot == 0) return;
@@ -111,9 +94,9 @@ QString ProgramTextToSave(frmDocument *document) {
 
 bool SaveDocument(frmDocument *document, const QString &path) {
     if (!document) return false;
+    BusyPointer wait;
     const QString text = ProgramTextToSave(document);
     const QString file = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-    WaitCursor wait;
     const AnsiFileWrite written = WriteAnsiFile(path, text);
     wait.Restore();
     if (written.badChar >= 0) {
