@@ -344,6 +344,29 @@ void PrintToPdf(benchmark::State &state) {
     s.CloseAll();
 }
 
+// One line of so many characters, without a line end, printed to PDF.
+void PrintOneLongLine(benchmark::State &state) {
+    Session &s = Session::Get();
+    frmDocument *doc = s.Open(12500);
+    const QString word = QStringLiteral("N000 G01 X12.345 Z-6.789 ");
+    QString line;
+    while (line.size() < state.range(0)) line += word;
+    line.truncate(state.range(0));
+    doc->txtText->LoadText(line);
+    const QString pdf = s.Path(QStringLiteral("line.pdf"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        QFile::remove(pdf);
+        Printer::Instance().Device()->setOutputFileName(pdf);
+        state.ResumeTiming();
+        s.Main()->RunCommand(QStringLiteral("mnuFilePrint"));
+        Settle();
+    }
+    if (QFileInfo(pdf).size() == 0) state.SkipWithError("no PDF was written");
+    state.counters["pages"] = g_PageNo;
+    s.CloseAll();
+}
+
 void Save(benchmark::State &state) {
     Session &s = Session::Get();
     frmDocument *doc = s.Open(Lines(state));
@@ -422,6 +445,7 @@ BENCHMARK(Renumber)->Apply([](auto *b) { Sizes(b, 3); });
 BENCHMARK(ViewOn)->Apply([](auto *b) { Sizes(b, 3); });
 BENCHMARK(ViewOff)->Apply([](auto *b) { Sizes(b, 3); });
 BENCHMARK(PrintToPdf)->Apply([](auto *b) { Sizes(b, 1); });
+BENCHMARK(PrintOneLongLine)->Unit(benchmark::kMillisecond)->Iterations(1)->Arg(250000)->Arg(1000000);
 BENCHMARK(Save)->Apply([](auto *b) { Sizes(b, 5); });
 BENCHMARK(TypeInTheMiddle)->Apply([](auto *b) { Sizes(b, 20); });
 BENCHMARK(AwkReplaceAllRare)->Apply([](auto *b) { Sizes(b, 5); });
