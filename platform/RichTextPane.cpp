@@ -185,6 +185,7 @@ void RichTextPane::WriteText(const QString &text, bool fresh) {
     // wider than the pane this is kept as it was; else it shows nowhere.
     const bool wide = horizontalScrollBar()->maximum() > 0;
     if (fresh && wide) {
+        m_formatsUniform = false;  // nothing to check while the load writes
         setPlainText(ToEditorText(text));
         m_formatsUniform = true;
         m_uniformFormat = format;
