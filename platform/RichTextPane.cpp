@@ -213,7 +213,9 @@ void RichTextPane::WriteText(const QString &text, bool fresh) {
     // A text loaded afresh is a change even when it is the same.
     if (fresh) m_textChangePending = true;
     if (fresh) d->setUndoRedoEnabled(false);
-    QTextCursor c(d);
+    // Undo puts the caret where the edit began: at the end, as after
+    // rewriting all.
+    QTextCursor c = end;
     c.beginEditBlock();
     bool plain = m_linesAreBlocks;
     int shift = 0;  // how far the runs written so far moved the rest
