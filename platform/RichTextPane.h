@@ -113,14 +113,21 @@ private:
     // Hashes the text of the lines that hold [position, position + length]
     // into their blocks' state; true when one of them differs from before.
     bool RehashLines(int position, int length);
-    // SetText and LoadText: `fresh` for LoadText.
+    // Whole-text writes (RichTextPane_writing.cpp). SetText and LoadText:
+    // `fresh` for LoadText.
     void WriteText(const QString &text, bool fresh);
+    // The format a rewrite of all gives every character.
+    QTextCharFormat RewriteFormat(bool fresh, const QTextCursor &end) const;
+    // What WriteText rewrites of `old` to make it `text`.
+    QList<ChangedRun> RunsToWrite(const QString &old, const QString &text, bool fresh) const;
+    // Takes the editor's caret away while the text changes.
+    void LeaveCaretAside(bool fresh);
+    // Writes the runs' new text; true when it holds only CR LF line ends.
+    bool WriteRuns(QTextCursor &c, const QString &text, const QList<ChangedRun> &runs, const QTextCharFormat &format);
     // Lays out the lines the last page of the pane shows.
     void LayOutLastPage();
     // Inside an edit: the layout is to lay out [from, to] afresh.
-    void TellLayoutChanged(QTextCursor &c, int from, int to);
-    // What WriteText rewrites of `old` to make it `text`.
-    QList<ChangedRun> RunsToWrite(const QString &old, const QString &text, bool fresh) const;
+    void TellLayout(QTextCursor &c, int from, int to);
     // The first and the end of the characters in [from, to) whose format is
     // not `format`; {-1, -1} when there are none.
     std::pair<int, int> OtherFormats(const QTextCharFormat &format, int from, int to) const;
