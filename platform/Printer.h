@@ -60,6 +60,9 @@ public:
 
 private:
     Printer();
+    // False when starting would fail: no printer, and no PDF file that can
+    // be written.
+    bool CanStart() const;
     double DotsPerMillimetre() const;
 
     std::unique_ptr<QPrinter> m_device;
