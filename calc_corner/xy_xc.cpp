@@ -125,7 +125,7 @@ void RecalcXYXC(CalcForm &f, Drawing &d) {
     // The line needs both points of this pass; a point's boxes left from
     // an earlier pass are no point.
     if (!p1.given || !p2.given) return;
-    const double l = Sqr((p2.y - p1.y) * (p2.y - p1.y) + (p2.x - p1.x) * (p2.x - p1.x));
+    double l = Sqr((p2.y - p1.y) * (p2.y - p1.y) + (p2.x - p1.x) * (p2.x - p1.x));
     const double a = Atn(Divide(p2.y - p1.y, p2.x - p1.x));
     const double b = p1.y - p1.x * Tan(a);
     f.SetResult("Text9", a * 180 / g_Pi + kNudge);

@@ -18,7 +18,7 @@ void CalcForm::SetResult(const QString &box, double &value) {
     SetText(box, FormatNcNumber(value));
 }
 
-void CalcForm::SetResult(const QString &box, const double &value) { SetText(box, FormatNcNumber(Finite(value))); }
+void CalcForm::SetResult(const QString &box, double &&value) { SetText(box, FormatNcNumber(Finite(value))); }
 
 int CalcForm::SelectedIndex(const QString &name, int count) const {
     for (int i = 0; i < count; ++i)

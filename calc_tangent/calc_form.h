@@ -31,7 +31,8 @@ public:
     // variable passed in is left holding the floored value, an expression
     // is formatted as it is.
     void SetResult(const QString &box, double &value);
-    void SetResult(const QString &box, const double &value);
+    void SetResult(const QString &box, double &&value);
+    void SetResult(const QString &box, const double &value) = delete;
 
     // Options and check boxes: ticked or selected.
     bool IsOn(const QString &control) const { return m_on.value(control, false); }
