@@ -128,9 +128,6 @@ frmXY_XC::frmXY_XC() : CalcWindow("frmXY_XC", QStringLiteral("XY-XC座標変換"
     Picture5->setAutoFillBackground(true);
     Picture5->setPalette(Picture3->palette());
     Picture5->setFont(Picture3->font());
-    // Wider than Picture3: a diameter and an angle up to 360.
-    Picture5->setGeometry(Picture3->x() + Picture3->width() + 6, Picture3->y(), TwipsToPixels(kPolarReadoutTwips),
-                          Picture3->height());
     Picture5->setAttribute(Qt::WA_TransparentForMouseEvents);
     Picture5->hide();
     Picture2 = AxisCaption(Picture1, "Picture2", QStringLiteral("Y"));
@@ -186,6 +183,16 @@ void frmXY_XC::ShowReadout(QPointF position) {
     Picture5->setText(PolarReadoutText(position.x(), position.y()));
     Picture3->show();
     Picture5->show();
+}
+
+void frmXY_XC::FitReadouts() {
+    // The frame fits its read-out before this window has made Picture5.
+    if (!Picture5) return;
+    const ViewScale &view = Picture1->CurrentDrawing().Scale();
+    FitReadoutBox(Picture3, ReadoutDesignSize(), LongestReadouts(view, Plane::XY), 0);
+    // Wider than Picture3: a diameter and an angle up to 360.
+    const QSize polar(TwipsToPixels(kPolarReadoutTwips), ReadoutDesignSize().height());
+    FitReadoutBox(Picture5, polar, LongestPolarReadouts(view), Picture3->x() + Picture3->width() + 6);
 }
 
 void frmXY_XC::mouseMoveEvent(QMouseEvent *event) {

@@ -26,7 +26,7 @@ public:
     QGroupBox *Frame3;
     QRadioButton *OptionXC;
     // The polar read-out beside Picture3, and the axis captions.
-    QLabel *Picture5, *Picture2, *Picture4;
+    QLabel *Picture5 = nullptr, *Picture2 = nullptr, *Picture4 = nullptr;
     QLabel *Label5, *Label11, *Label17, *Label18, *Label21;
     QPushButton *Command1, *Command5, *Command3, *Command4, *Command7, *Command6, *Command8, *Command11, *Command13,
         *Command2;
@@ -42,6 +42,7 @@ protected:
     // floored values of the other side would move the points.
     void InputLeft(QLineEdit *box, bool edited) override;
     void ShowReadout(QPointF position) override;
+    void FitReadouts() override;
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:

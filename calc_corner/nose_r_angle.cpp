@@ -13,9 +13,9 @@ void RecalcNoseRAngle(CalcForm &f) {
     // At 180 degrees the half angle is upright: the amounts grow without
     // bound, and AngleTan refuses it instead of giving some 10^9.
     const double halfTan = AngleTan(t / 2);
-    const double z = r * (1 - halfTan);
-    const double z2 = r * (1 + halfTan);
-    const double x = 2 * Tan(t) * z;
+    double z = r * (1 - halfTan);
+    double z2 = r * (1 + halfTan);
+    double x = 2 * Tan(t) * z;
     f.SetResult("Text4", z);
     f.SetResult("Text5", z2);
     f.SetResult("Text3", x);

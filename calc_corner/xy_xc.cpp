@@ -5,11 +5,18 @@
 #include "workspace/runtime.h"
 #include "workspace/workspace_state.h"
 
+#include <QStringList>
+
+#include <algorithm>
 #include <cmath>
 
 namespace brennvik {
 
 namespace {
+
+QString PolarReadout(double diameter, double angle) {
+    return u'X' + ReadoutNumber(diameter) + QStringLiteral(" C") + ReadoutNumber(angle);
+}
 
 // Added to angles before flooring, so that 45 - a hair shows as 45.
 constexpr double kNudge = 0.0001;
@@ -118,7 +125,7 @@ void RecalcXYXC(CalcForm &f, Drawing &d) {
     // The line needs both points of this pass; a point's boxes left from
     // an earlier pass are no point.
     if (!p1.given || !p2.given) return;
-    const double l = Sqr((p2.y - p1.y) * (p2.y - p1.y) + (p2.x - p1.x) * (p2.x - p1.x));
+    double l = Sqr((p2.y - p1.y) * (p2.y - p1.y) + (p2.x - p1.x) * (p2.x - p1.x));
     const double a = Atn(Divide(p2.y - p1.y, p2.x - p1.x));
     const double b = p1.y - p1.x * Tan(a);
     f.SetResult("Text9", a * 180 / g_Pi + kNudge);
@@ -147,7 +154,17 @@ QString PolarReadoutText(double x, double y) {
         if (x < 0) angle += 180;
         if (x > 0 && y > 0) angle += 360;
     }
-    return u'X' + ReadoutNumber(2 * std::sqrt(x * x + y * y)) + QStringLiteral(" C") + ReadoutNumber(angle);
+    return PolarReadout(2 * std::sqrt(x * x + y * y), angle);
+}
+
+QStringList LongestPolarReadouts(const ViewScale &view) {
+    double farthest = 0;
+    for (double x : {view.left, view.left + view.width})
+        for (double y : {view.top, view.top + view.height}) farthest = std::max(farthest, std::hypot(x, y));
+    QStringList texts;
+    for (double diameter : LongestReadoutValues(0, 2 * farthest))
+        for (double angle : LongestReadoutValues(0, 360)) texts << PolarReadout(diameter, angle);
+    return texts;
 }
 
 }  // namespace brennvik

@@ -29,5 +29,7 @@ double AngleC(double x, double y);
 // diameter, " C", the angle from 0 to 360, each floored to thousandths and
 // printed as the mouse read-out prints its numbers.
 QString PolarReadoutText(double x, double y);
+// Polar read-outs at least as long as that of any point of the view.
+QStringList LongestPolarReadouts(const ViewScale &view);
 
 }  // namespace brennvik

@@ -18,6 +18,7 @@ CalcPicture::CalcPicture(QSizeF areaTwips, QWidget *parent) : QWidget(parent), m
 void CalcPicture::SetDrawing(const Drawing &drawing) {
     m_drawing = drawing;
     update();
+    emit DrawingShown();
 }
 
 void CalcPicture::SetPrinting(bool printing) {

@@ -20,7 +20,7 @@ public:
     explicit CalcPicture(QSizeF areaTwips = DefaultAreaTwips(), QWidget *parent = nullptr);
 
     const Drawing &CurrentDrawing() const { return m_drawing; }
-    // Shows a drawing (the result of a computation).
+    // Shows a drawing (the result of a computation); DrawingShown follows.
     void SetDrawing(const Drawing &drawing);
     const std::vector<Primitive> &Primitives() const { return m_drawing.Primitives(); }
     QStringList PrintedTexts() const { return m_drawing.PrintedTexts(); }
@@ -38,6 +38,7 @@ public:
 signals:
     // The mouse moved over the area; `position` in the drawing's scale.
     void MouseMoved(QPointF position);
+    void DrawingShown();
     void GotFocus();
 
 protected:

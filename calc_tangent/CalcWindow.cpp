@@ -2,12 +2,14 @@
 
 #include "CalcPicture.h"
 #include "platform/ControlNames.h"
+#include "platform/FontFallback.h"
 #include "platform/MsgBox.h"
 #include "platform/WindowPrinter.h"
 #include "workspace/frmMain.h"
 #include "workspace/runtime.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,6 +20,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace brennvik {
 
@@ -49,14 +53,13 @@ CalcWindow::CalcWindow(const char *name, const QString &caption, QSizeF areaTwip
     palette.setColor(QPalette::Window, Qt::black);
     palette.setColor(QPalette::WindowText, Qt::white);
     Picture3->setPalette(palette);
-    QFont font(QStringLiteral("ＭＳ ゴシック"), 12);
-    font.setStyleHint(QFont::TypeWriter);
-    Picture3->setFont(font);
-    const QSize readout(TwipsToPixels(kReadoutWidthTwips), TwipsToPixels(kReadoutHeightTwips));
-    Picture3->setGeometry(0, Picture1->height() - readout.height(), readout.width(), readout.height());
+    // Where the named font is missing, the fixed-pitch stand-in of the panes.
+    Picture3->setFont(PaneFont(QStringLiteral("ＭＳ ゴシック"), 12));
     Picture3->setAttribute(Qt::WA_TransparentForMouseEvents);
     Picture3->hide();
+    SetReadoutWidthTwips(kReadoutWidthTwips);
     connect(Picture1, &CalcPicture::MouseMoved, this, &CalcWindow::ShowReadout);
+    connect(Picture1, &CalcPicture::DrawingShown, this, [this] { FitReadouts(); });
 }
 
 CalcWindow::~CalcWindow() = default;
@@ -203,6 +206,29 @@ void CalcWindow::ShowReadout(QPointF position) {
     Picture1->setCursor(Qt::CrossCursor);
     Picture3->setText(ReadoutText(position.x(), position.y(), CurrentPlane()));
     Picture3->show();
+}
+
+void CalcWindow::SetReadoutWidthTwips(double twips) {
+    m_readoutWidthTwips = twips;
+    FitReadouts();
+}
+
+QSize CalcWindow::ReadoutDesignSize() const {
+    return {TwipsToPixels(m_readoutWidthTwips), TwipsToPixels(kReadoutHeightTwips)};
+}
+
+void CalcWindow::FitReadouts() {
+    FitReadoutBox(Picture3, ReadoutDesignSize(), LongestReadouts(Picture1->CurrentDrawing().Scale(), CurrentPlane()), 0);
+}
+
+void FitReadoutBox(QLabel *box, QSize design, const QStringList &longest, int left) {
+    const QFontMetrics metrics(box->font());
+    int width = 0;
+    for (const QString &text : longest) width = std::max(width, metrics.horizontalAdvance(text));
+    // A read-out ends in a blank: no room is added after it.
+    const QSize size(std::max(design.width(), width), std::max(design.height(), metrics.height()));
+    const QWidget *area = box->parentWidget();
+    box->setGeometry(left, area->height() - size.height(), size.width(), size.height());
 }
 
 void CalcWindow::mouseMoveEvent(QMouseEvent *event) {

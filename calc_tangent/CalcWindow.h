@@ -127,12 +127,25 @@ protected:
 
     // The mouse read-out at a point of the drawing's scale.
     virtual void ShowReadout(QPointF position);
+    // The read-out's width as designed; the box is never narrower.
+    void SetReadoutWidthTwips(double twips);
+    // Sizes the read-out boxes for the drawing shown, so that every read-out
+    // of its view fits them in their font.
+    virtual void FitReadouts();
+    // The read-out box's size as designed.
+    QSize ReadoutDesignSize() const;
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
+    double m_readoutWidthTwips = 0;
     std::vector<QWidget *> m_planeCaptions;
     QLineEdit *m_firstBox = nullptr;
 };
+
+// Gives a read-out box the size its longest text needs in the box's font,
+// never less than `design`, and places it on the lower edge of its drawing
+// area, `left` pixels from the area's left.
+void FitReadoutBox(QLabel *box, QSize design, const QStringList &longest, int left);
 
 // Where a window of outer size `window` stands `right` and `bottom` pixels
 // from the lower-right corner of `screen`, kept on the screen.

@@ -4,6 +4,11 @@
 #include "workspace/nc_text.h"
 #include "workspace/runtime.h"
 
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+
 namespace brennvik {
 
 double CalcForm::Number(const QString &box) const { return Val(Text(box)); }
@@ -13,7 +18,7 @@ void CalcForm::SetResult(const QString &box, double &value) {
     SetText(box, FormatNcNumber(value));
 }
 
-void CalcForm::SetResult(const QString &box, const double &value) { SetText(box, FormatNcNumber(Finite(value))); }
+void CalcForm::SetResult(const QString &box, double &&value) { SetText(box, FormatNcNumber(Finite(value))); }
 
 int CalcForm::SelectedIndex(const QString &name, int count) const {
     for (int i = 0; i < count; ++i)
@@ -86,6 +91,29 @@ QString ReadoutText(double x, double y, Plane plane) {
 }
 
 QString ReadoutNumber(double v) { return PrintedNumber(FlooredThousandths(float(v))); }
+
+QList<double> LongestReadoutValues(double from, double to) {
+    const double largest = std::max(std::abs(from), std::abs(to));
+    const double wholeDigits = largest < 1 ? 1 : std::floor(std::log10(largest)) + 1;
+    // 9...9.888: no value of as many whole digits prints longer (a minus
+    // sign takes the place of the leading blank).
+    return {from, to, std::pow(10.0, wholeDigits) - 0.112};
+}
+
+QStringList LongestReadouts(const ViewScale &view, Plane plane) {
+    const double right = view.left + view.width;
+    const double bottom = view.top + view.height;
+    QStringList texts;
+    // The shown values, and the point of the scale that shows them.
+    if (plane == Plane::XZ) {
+        for (double x : LongestReadoutValues(-2 * bottom, -2 * view.top))
+            for (double z : LongestReadoutValues(view.left, right)) texts << ReadoutText(z, -x / 2, plane);
+    } else {
+        for (double x : LongestReadoutValues(view.left, right))
+            for (double y : LongestReadoutValues(-bottom, -view.top)) texts << ReadoutText(x, -y, plane);
+    }
+    return texts;
+}
 
 void DrawAngleLineOnly(Drawing &drawing, double a) {
     drawing.SetScale(DefaultView());

@@ -8,6 +8,7 @@
 
 #include <QMap>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -30,7 +31,8 @@ public:
     // variable passed in is left holding the floored value, an expression
     // is formatted as it is.
     void SetResult(const QString &box, double &value);
-    void SetResult(const QString &box, const double &value);
+    void SetResult(const QString &box, double &&value);
+    void SetResult(const QString &box, const double &value) = delete;
 
     // Options and check boxes: ticked or selected.
     bool IsOn(const QString &control) const { return m_on.value(control, false); }
@@ -88,6 +90,13 @@ QString ReadoutText(double x, double y, Plane plane);
 // One number of a read-out as above: floored to thousandths in single
 // precision, a leading blank when not negative, a trailing blank.
 QString ReadoutNumber(double v);
+// Values whose read-out numbers are, between them, at least as long as that
+// of any value from `from` to `to`: the ends, and one with as many whole
+// digits as the larger end and every decimal.
+QList<double> LongestReadoutValues(double from, double to);
+// Read-outs at least as long as that of any point of the view: a box that
+// holds these holds every read-out the view can give.
+QStringList LongestReadouts(const ViewScale &view, Plane plane);
 
 // A plane point (h, v) of the X-Z plane from the diameter X and Z, or of the
 // X-Y plane from X and Y; and where the drawing puts a plane point.

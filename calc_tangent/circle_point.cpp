@@ -27,8 +27,8 @@ void RecalcCirclePoint(CalcForm &f, Drawing &d) {
     // Point 1 lies on the side of the centre nearer the axis (X-Z) or
     // below it (X-Y), point 2 opposite.
     const double side = f.IsOn("Option1") ? 1 : -1;
-    const double px = xz ? cx - side * 2 * c : cx + side * s;
-    const double pSecond = xz ? cSecond + side * s : cSecond - side * c;
+    double px = xz ? cx - side * 2 * c : cx + side * s;
+    double pSecond = xz ? cSecond + side * s : cSecond - side * c;
     f.SetResult("Text5", px);
     f.SetResult("Text6", pSecond);
     f.SetResult("Text7", xz ? side * c : -side * s);

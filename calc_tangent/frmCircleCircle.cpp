@@ -36,7 +36,7 @@ constexpr double kReadoutWidthTwips = 2415;
 }  // namespace
 
 frmCircleCircle::frmCircleCircle() : CalcWindow("frmCircleCircle", QStringLiteral("2円の交点")) {
-    Picture3->resize(TwipsToPixels(kReadoutWidthTwips), Picture3->height());
+    SetReadoutWidthTwips(kReadoutWidthTwips);
     Text1 = InputBox("Text1");
     Text2 = InputBox("Text2");
     Text3 = InputBox("Text3");

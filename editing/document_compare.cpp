@@ -13,7 +13,10 @@ namespace {
 const QString kTitle = QStringLiteral("ファイルの比較");
 constexpr int kRed = 255;
 
+// The line is selected, scrolled into view and coloured; the pane shows the
+// selection without the focus too, so that the pair asked about stands out.
 void MarkRed(RichTextPane *pane, const DocumentLine &line) {
+    pane->SetHideSelection(false);
     pane->Select(line.start, int(line.text.size()));
     pane->SetSelColor(kRed);
 }

@@ -31,13 +31,25 @@ QPointer<frmNumberArrange> g_frmNumberArrange;
 namespace {
 
 const QString kTitle = QStringLiteral("シーケンスナンバーアレンジ");
-constexpr double kLargestStartOrStep = 999999999;
+const QString kStartOrStepMessage = QStringLiteral("開始番号と番号の加算量は、番号が ") +
+                                    QString::number(kLargestSequenceNumber) +
+                                    QStringLiteral(" を超えない 0 以上の整数を入力してください。");
 
-// A whole number from `low` to `high` written in the box, else false.
-bool ReadWholeNumber(const QLineEdit *box, double low, double high, double *value) {
+// A whole number of 0 or more written in the box, else false. Digits are
+// read exactly up to the largest sequence number; another numeric form
+// ("1e3", "10.0") only as far as a double holds every whole number.
+bool ReadWholeNumber(const QLineEdit *box, qint64 *value) {
+    const QString text = box->text().trimmed();
+    bool digits = false;
+    const qint64 exact = text.toLongLong(&digits);
+    if (digits) {
+        if (exact < 0) return false;
+        *value = exact;
+        return true;
+    }
     double v = 0;
-    if (!TryParseNumber(box->text(), &v) || v != std::floor(v) || v < low || v > high) return false;
-    *value = v;
+    if (!TryParseNumber(text, &v) || v != std::floor(v) || v < 0 || v > 9007199254740992.0) return false;
+    *value = qint64(v);
     return true;
 }
 
@@ -123,24 +135,23 @@ bool frmNumberArrange::MCheck(const QString &code) const {
 }
 
 bool frmNumberArrange::ReadOptions(RenumberOptions *o) {
-    int digits = 0;
-    double start = 0, step = 0;
-    if (!DigitCountFromText(DigitNo->text(), &digits)) {
-        MsgBox(QStringLiteral("番号の桁数は 1 から 9 までの整数を入力してください。"), vbOKOnly | vbExclamation, kTitle);
-        return false;
+    o->deleteNumbers = NoDelete->isChecked();
+    // Deleting writes no numbers: the three boxes are disabled and not read.
+    if (!o->deleteNumbers) {
+        if (!DigitCountFromText(DigitNo->text(), &o->digits)) {
+            MsgBox(QStringLiteral("番号の桁数は 1 から 9 までの整数を入力してください。"), vbOKOnly | vbExclamation,
+                   kTitle);
+            return false;
+        }
+        if (!ReadWholeNumber(StartNo, &o->start) || !ReadWholeNumber(AddNo, &o->step)) {
+            MsgBox(kStartOrStepMessage, vbOKOnly | vbExclamation, kTitle);
+            return false;
+        }
+    } else if (!DigitCountFromText(DigitNo->text(), &o->digits)) {
+        o->digits = g_DigitN;
     }
-    if (!ReadWholeNumber(StartNo, 0, kLargestStartOrStep, &start) ||
-        !ReadWholeNumber(AddNo, 0, kLargestStartOrStep, &step)) {
-        MsgBox(QStringLiteral("開始番号と番号の加算量は 0 から 999999999 までの整数を入力してください。"),
-               vbOKOnly | vbExclamation, kTitle);
-        return false;
-    }
-    o->digits = digits;
-    o->start = qint64(start);
-    o->step = qint64(step);
     o->stopAtEnd = StopM02->isChecked();
     o->continuous = Continue->isChecked();
-    o->deleteNumbers = NoDelete->isChecked();
     o->bdel = BSkip->isChecked() ? 1 : 0;
     o->spaceN = With1Space->isChecked() ? 1 : With5Space->isChecked() ? 5 : 0;
     return true;
@@ -151,18 +162,27 @@ void frmNumberArrange::Command1_Click() {
     if (!pane) return;
     RenumberOptions options;
     if (!ReadOptions(&options)) return;
-    g_DigitN = int16_t(options.digits);
-    g_BDEL = int16_t(options.bdel);
-    g_SpaceN = int16_t(options.spaceN);
-    SaveRenumberSettings();
     // The pane as it is now, and its own caret.
     TakeSearchSnapshot(pane);
     const bool fromTop = FromTop->isChecked();
     if (fromTop) g_CaretPos = 0;
     else pane->viewport()->setCursor(Qt::WaitCursor);
-    close();
     BusyPointer busy;
-    g_SearchSubject = RenumberText(g_SearchSubject, g_CaretPos, options);
+    // A number beyond the largest is refused before anything changes.
+    bool numbersFit = true;
+    const QString renumbered = RenumberText(g_SearchSubject, g_CaretPos, options, &numbersFit);
+    if (!numbersFit) {
+        busy.Restore();
+        pane->viewport()->setCursor(Qt::IBeamCursor);
+        MsgBox(kStartOrStepMessage, vbOKOnly | vbExclamation, kTitle);
+        return;
+    }
+    g_DigitN = int16_t(options.digits);
+    g_BDEL = int16_t(options.bdel);
+    g_SpaceN = int16_t(options.spaceN);
+    SaveRenumberSettings();
+    close();
+    g_SearchSubject = renumbered;
     WriteSearchSubject(pane, int(g_SearchSubject.size()));
     pane->viewport()->setCursor(Qt::IBeamCursor);
 }

@@ -118,7 +118,8 @@ bool EndCodeInRegion(const QString &text, int from, int lineFeed, const QString 
     return NumberWordLength(prefix, 0, true) == prefix.size() && !prefix.isEmpty();
 }
 
-QString RenumberText(const QString &text, int caret, const RenumberOptions &o) {
+QString RenumberText(const QString &text, int caret, const RenumberOptions &o, bool *numbersFit) {
+    if (numbersFit) *numbersFit = true;
     QString out;
     out.reserve(text.size() + text.size() / 4);
     // The line before the current one as it now reads, and where its end codes are looked for.
@@ -135,6 +136,8 @@ QString RenumberText(const QString &text, int caret, const RenumberOptions &o) {
         current = lineFeed + 1;
     }
     qint64 n = o.start;
+    // Set once n has passed the largest number; only writing it fails.
+    bool beyond = false;
     while (true) {
         if (!previous.isEmpty() && (o.stopAtEnd || !o.continuous)) {
             for (const QString &code : kEndCodes) {
@@ -144,6 +147,7 @@ QString RenumberText(const QString &text, int caret, const RenumberOptions &o) {
                     return out;
                 }
                 n = o.start;
+                beyond = false;
             }
         }
         const int lineFeed = int(text.indexOf(u'\n', current));
@@ -153,9 +157,14 @@ QString RenumberText(const QString &text, int caret, const RenumberOptions &o) {
         if (IsSkippedLine(line)) {
             rewritten = line.toString();
         } else {
+            if (beyond && !o.deleteNumbers) {
+                if (numbersFit) *numbersFit = false;
+                return text;
+            }
             const QString w = o.deleteNumbers ? QString() : SequenceNumberWord(n, o.digits);
             rewritten = line[0] == u'N' ? RewriteNumberedLine(line, w, o) : RewritePlainLine(line, w, o);
-            n += o.step;
+            if (n > kLargestSequenceNumber - o.step) beyond = true;
+            else n += o.step;
         }
         out.append(rewritten);
         if (lineFeed < 0) break;

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <limits>
+
 namespace brennvik {
 
 struct RenumberOptions {
@@ -25,9 +27,15 @@ bool DigitCountFromText(const QString &text, int *digits);
 // "N" and `n`, zero-padded to `digits`; a longer number is written whole.
 QString SequenceNumberWord(qint64 n, int digits);
 
+// The largest number a sequence number word can carry: numbers are counted
+// exactly up to it.
+constexpr qint64 kLargestSequenceNumber = std::numeric_limits<qint64>::max();
+
 // Renumbers from the first line when `caret` is 0, otherwise from the line
-// after the one holding `caret`.
-QString RenumberText(const QString &text, int caret, const RenumberOptions &options);
+// after the one holding `caret`. When a number to be written would exceed
+// kLargestSequenceNumber the text is returned unchanged and `numbersFit`,
+// when given, is set false.
+QString RenumberText(const QString &text, int caret, const RenumberOptions &options, bool *numbersFit = nullptr);
 
 // Is `code` an end code on the line whose line feed is at `lineFeed`,
 // looking at its first occurrence from `from` on? It counts as a word between

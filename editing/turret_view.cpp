@@ -62,6 +62,8 @@ void SwitchViewOff(frmDocument *doc, int n) {
     g_DocumentPartB[n] = doc->txtTextB->Text();
     // The write marks the document changed like any edit.
     WritePaneAfresh(doc->txtText, JoinProgramByTurret(n));
+    // The hidden pane keeps no copy of turret B for a later command to read.
+    WritePaneAfresh(doc->txtTextB, QString());
 }
 
 // Cascade, then tile by the View menu's vertical entry; every window lays

@@ -1,10 +1,13 @@
 #include "ExternalPrograms.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <vector>
 
 namespace brennvik {
@@ -35,6 +38,25 @@ QString FirstInstalledProgram(const QStringList &candidates) {
     return QString();
 }
 
+namespace {
+
+// What the program prints is not ours to show.
+void PrepareProcess(QProcess &process, const QString &executable, const QStringList &arguments) {
+    process.setProgram(executable);
+    process.setArguments(arguments);
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+}
+
+QString StartFailure(const QProcess &process) {
+    return QStringLiteral("プログラムを起動できません。(%1)").arg(process.errorString());
+}
+
+// How long programs asked to close at exit may take before they are ended.
+constexpr int kCloseGraceMs = 2000;
+
+}  // namespace
+
 qint64 StartProgram(const QString &program, const QStringList &arguments, const QString &windowTitle,
                     QString *error) {
     const QString executable = FindProgram(program);
@@ -42,15 +64,24 @@ qint64 StartProgram(const QString &program, const QStringList &arguments, const 
         if (error) *error = QStringLiteral("ファイルが見つかりません。");
         return 0;
     }
-    auto *process = new QProcess;
-    process->setProgram(executable);
-    process->setArguments(arguments);
-    // What the program prints is not ours to show.
-    process->setStandardOutputFile(QProcess::nullDevice());
-    process->setStandardErrorFile(QProcess::nullDevice());
+    if (windowTitle.isEmpty()) {
+        // Nothing here closes it: it runs on its own and may outlive this program.
+        QProcess starter;
+        PrepareProcess(starter, executable, arguments);
+        qint64 pid = 0;
+        if (!starter.startDetached(&pid)) {
+            if (error) *error = StartFailure(starter);
+            return 0;
+        }
+        return pid;
+    }
+    // Watched until it ends or is closed; the application owns the object,
+    // so none is left behind when this program ends first.
+    auto *process = new QProcess(QCoreApplication::instance());
+    PrepareProcess(*process, executable, arguments);
     process->start();
     if (!process->waitForStarted(5000)) {
-        if (error) *error = QStringLiteral("プログラムを起動できません。(%1)").arg(process->errorString());
+        if (error) *error = StartFailure(*process);
         delete process;
         return 0;
     }
@@ -60,12 +91,26 @@ qint64 StartProgram(const QString &program, const QStringList &arguments, const 
 }
 
 int CloseProgramWindowsByTitle(const QString &windowTitle) {
+    auto &started = StartedPrograms();
+    // Programs that ended before have freed their objects already.
+    started.erase(std::remove_if(started.begin(), started.end(), [](const Started &s) { return !s.process; }),
+                  started.end());
+    std::vector<QProcess *> closing;
+    for (const Started &s : started)
+        if (s.title == windowTitle) closing.push_back(s.process);
+    started.erase(std::remove_if(started.begin(), started.end(),
+                                 [&](const Started &s) { return s.title == windowTitle; }),
+                  started.end());
     int asked = 0;
-    for (Started &s : StartedPrograms()) {
-        if (s.title != windowTitle || !s.process || s.process->state() == QProcess::NotRunning) continue;
-        s.process->terminate();  // a polite close request, like a window's close message
+    for (QProcess *process : closing) {
+        if (process->state() == QProcess::NotRunning) continue;
+        process->terminate();  // a polite close request, like a window's close message
         ++asked;
     }
+    // Their objects go now; a program that has not ended by then ends with its object.
+    const QDeadlineTimer deadline(kCloseGraceMs);
+    for (QProcess *process : closing) process->waitForFinished(int(deadline.remainingTime()));
+    for (QProcess *process : closing) delete process;
     return asked;
 }
 

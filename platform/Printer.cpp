@@ -67,10 +67,19 @@ double Printer::TextWidth(const QString &text) const { return Metrics().horizont
 
 double Printer::TextHeight(const QString &) const { return Metrics().height() / DotsPerMillimetre(); }
 
+bool Printer::CanStart() const {
+    if (m_device->outputFormat() != QPrinter::PdfFormat) return true;
+    // A PDF device (the only kind when no printer is installed) needs a file
+    // it can write.
+    const QString file = m_device->outputFileName();
+    return !file.isEmpty() && QFile(file).open(QIODevice::WriteOnly | QIODevice::Truncate);
+}
+
 bool Printer::StartDoc(QString *error) {
     if (m_painter && m_painter->isActive()) return true;
+    // A device that cannot start is never painted on.
     m_painter = std::make_unique<QPainter>();
-    if (!m_painter->begin(m_device.get())) {
+    if (!CanStart() || !m_painter->begin(m_device.get())) {
         m_painter.reset();
         if (error) {
             *error = m_device->outputFileName().isEmpty()

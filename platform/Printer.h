@@ -65,6 +65,9 @@ public:
 
 private:
     Printer();
+    // False when starting would fail: no printer, and no PDF file that can
+    // be written.
+    bool CanStart() const;
     double DotsPerMillimetre() const;
     // The print font's measures on the device, made once for each font set.
     const QFontMetricsF &Metrics() const;

@@ -5,12 +5,14 @@
 #include "Colors.h"
 #include "KeyboardLocks.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextDocument>
 
 #include <algorithm>
+#include <cmath>
 
 namespace brennvik {
 
@@ -46,6 +48,16 @@ QChar WithCapsLock(QChar typed, bool shift) {
     const bool letter = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
     if (!letter || !KeyLockState(VK_CAPITAL)) return typed;
     return shift ? typed.toLower() : typed.toUpper();
+}
+
+// How far the selection band goes from the pane's background towards the
+// highlight colour, with the focus and without it.
+constexpr double kFocusedBand = 0.4;
+constexpr double kUnfocusedBand = 0.2;
+
+QColor Blend(const QColor &from, const QColor &to, double share) {
+    auto mix = [share](int a, int b) { return int(std::lround(a + (b - a) * share)); };
+    return QColor(mix(from.red(), to.red()), mix(from.green(), to.green()), mix(from.blue(), to.blue()));
 }
 
 // What a line's block keeps of its text, to tell later whether a change
@@ -258,15 +270,20 @@ bool RichTextPane::CanUndo() const { return document()->isUndoAvailable(); }
 
 void RichTextPane::SetHideSelection(bool hide) {
     m_hideSelection = hide;
+    // The selection is a band behind the characters, which keep their own
+    // colours: a line marked red stays red while selected. The band is a
+    // tint of the highlight colour in the pane with the focus and a paler
+    // one in a pane without it, where HideSelection leaves it out.
+    const QPalette style = QApplication::palette(this);
+    const QColor base = style.color(QPalette::Active, QPalette::Base);
+    const QColor highlight = style.color(QPalette::Active, QPalette::Highlight);
     QPalette p = palette();
-    if (hide) {
-        p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Inactive, QPalette::Base));
-        p.setColor(QPalette::Inactive, QPalette::HighlightedText, p.color(QPalette::Inactive, QPalette::Text));
-    } else {
-        p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
-        p.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                   p.color(QPalette::Active, QPalette::HighlightedText));
-    }
+    p.setColor(QPalette::Active, QPalette::Highlight, Blend(base, highlight, kFocusedBand));
+    if (hide) p.setBrush(QPalette::Inactive, QPalette::Highlight, Qt::NoBrush);
+    else p.setColor(QPalette::Inactive, QPalette::Highlight, Blend(base, highlight, kUnfocusedBand));
+    // No colour of its own for the selected text.
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        p.setBrush(group, QPalette::HighlightedText, Qt::NoBrush);
     setPalette(p);
 }
 

@@ -60,6 +60,7 @@ public:
     bool DataChanged() const { return m_dataChanged; }
     void SetDataChanged(bool changed) { m_dataChanged = changed; }
 
+    // The selection is a band behind characters that keep their own colours.
     // While set, the selection is not shown when the pane has no focus.
     bool HideSelection() const { return m_hideSelection; }
     void SetHideSelection(bool hide);

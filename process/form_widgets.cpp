@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace brennvik {
 
 QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption) {
@@ -37,6 +39,23 @@ QPushButton *MakeButton(QWidget *parent, const char *name, const QString &captio
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
+}
+
+QHBoxLayout *MakeButtonRow(std::initializer_list<QPushButton *> leading, std::initializer_list<QPushButton *> trailing) {
+    int height = 0;
+    for (auto group : {leading, trailing})
+        for (QPushButton *button : group) height = std::max(height, button->sizeHint().height());
+    auto *row = new QHBoxLayout;
+    auto add = [&](std::initializer_list<QPushButton *> group) {
+        for (QPushButton *button : group) {
+            button->setFixedHeight(height);
+            row->addWidget(button);
+        }
+    };
+    add(leading);
+    row->addStretch();
+    add(trailing);
+    return row;
 }
 
 QGroupBox *MakeOptionFrame(QWidget *parent, const char *name, const QString &caption,

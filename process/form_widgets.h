@@ -9,6 +9,7 @@
 
 class QCheckBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -24,6 +25,11 @@ QRadioButton *MakeOption(QWidget *parent, const char *name, const QString &capti
 QCheckBox *MakeCheck(QWidget *parent, const char *name, const QString &caption);
 // A button that Enter never presses: neither default nor auto-default.
 QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption);
+
+// The buttons at the foot of a dialog: `leading` at the left, `trailing` at
+// the right, all of one height in one line, whatever the height each
+// caption alone would ask for.
+QHBoxLayout *MakeButtonRow(std::initializer_list<QPushButton *> leading, std::initializer_list<QPushButton *> trailing);
 
 // A frame holding option buttons, laid out in a row or a column.
 struct OptionSpec {

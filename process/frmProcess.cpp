@@ -134,10 +134,7 @@ frmProcess::frmProcess(QWidget *parent) : QDialog(parent) {
 
     Command1 = MakeButton(this, "Command1", QStringLiteral("実　行"));
     Command2 = MakeButton(this, "Command2", QStringLiteral("キャンセル"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
+    QHBoxLayout *buttons = MakeButtonRow({}, {Command1, Command2});
     auto *outer = new QVBoxLayout(this);
     outer->addLayout(grid);
     outer->addLayout(buttons);

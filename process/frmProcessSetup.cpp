@@ -96,10 +96,7 @@ frmProcessSetup::frmProcessSetup(QWidget *parent) : QDialog(parent) {
 
     Command1 = MakeButton(this, "Command1", QStringLiteral("設　定"));
     Command2 = MakeButton(this, "Command2", QStringLiteral("キャンセル"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
+    QHBoxLayout *buttons = MakeButtonRow({}, {Command1, Command2});
 
     auto *outer = new QVBoxLayout(this);
     outer->addLayout(fields);

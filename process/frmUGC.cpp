@@ -116,11 +116,7 @@ frmUGC::frmUGC(QWidget *parent) : QDialog(parent) {
     Material = MakeButton(this, "Material", QStringLiteral("加工条件選択"));
     Command1 = MakeButton(this, "Command1", QStringLiteral("実　行"));
     Command2 = MakeButton(this, "Command2", QStringLiteral("キャンセル"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(Material);
-    buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
+    QHBoxLayout *buttons = MakeButtonRow({Material}, {Command1, Command2});
 
     auto *outer = new QVBoxLayout(this);
     outer->addLayout(top);

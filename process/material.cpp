@@ -34,10 +34,10 @@ void TakeWrittenBoreAsMaterialID() { g_MaterialID = s_boreAsWritten; }
 
 QString BuildUserGraphicBlock(const MaterialInput &in) {
     const QString crlf = QStringLiteral("\r\n");
-    const QString p = FormatNcNumber(in.origin);
-    const QString ol = FormatNcNumber(in.length);
-    const QString od = FormatNcNumber(in.outerDiameter);
-    const QString id = FormatNcNumber(in.innerDiameter);
+    const QString p = FormatNcNumber(double(in.origin));
+    const QString ol = FormatNcNumber(double(in.length));
+    const QString od = FormatNcNumber(double(in.outerDiameter));
+    const QString id = FormatNcNumber(float(in.innerDiameter));
     const QString spindle = in.subSpindle ? QStringLiteral("[S]") : QString();
     const QString chucked = in.chuckOnOuterDiameter ? od : id;
 
@@ -45,12 +45,12 @@ QString BuildUserGraphicBlock(const MaterialInput &in) {
     b += QStringLiteral("----------< USER GRAPHIC COMMAND >----------") + crlf;
     b += QStringLiteral("OUGC") + crlf;
     b += QStringLiteral("NOEX VCHKX=") + chucked + QStringLiteral(" VCHKZ=") + FormatNcNumber(in.origin - in.length) + crlf;
-    b += QStringLiteral("NOEX VCHKD=") + FormatNcNumber(in.jawGripStep) + QStringLiteral(" VCHKL=") +
-         FormatNcNumber(in.jawGripLength) + crlf;
+    b += QStringLiteral("NOEX VCHKD=") + FormatNcNumber(double(in.jawGripStep)) + QStringLiteral(" VCHKL=") +
+         FormatNcNumber(double(in.jawGripLength)) + crlf;
     if (in.centre) {
-        b += QStringLiteral("NOEX VTSDA=") + FormatNcNumber(in.centreHoleDiameter) + QStringLiteral(" VTSDB=") +
-             FormatNcNumber(in.centreDiameter) + crlf;
-        b += QStringLiteral("NOEX VTSL=") + FormatNcNumber(in.centreLength) + QStringLiteral(" VWKR=") + p + crlf;
+        b += QStringLiteral("NOEX VTSDA=") + FormatNcNumber(double(in.centreHoleDiameter)) + QStringLiteral(" VTSDB=") +
+             FormatNcNumber(double(in.centreDiameter)) + crlf;
+        b += QStringLiteral("NOEX VTSL=") + FormatNcNumber(double(in.centreLength)) + QStringLiteral(" VWKR=") + p + crlf;
     } else if (!in.subSpindle) {
         b += QStringLiteral("NOEX VWKR=9999") + crlf;
     }

@@ -13,7 +13,7 @@ ProcessWords BuildProcessWords(const ProcessOptions &options) {
     // the tip-position and B-axis words.
     if ((g_ToolType == QLatin1String("HSK") && g_MacTurn) || g_MULTUS) {
         w.tipPosition = options.tipAtZeroDegrees ? QStringLiteral(" M602") : QStringLiteral(" M603");
-        const double b = options.bAngle;
+        double b = options.bAngle;
         if (b == 90) {
             w.bAxis = QStringLiteral(" BT=1");
         } else if (b != 0) {

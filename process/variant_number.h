@@ -3,6 +3,7 @@
 // arithmetic and as the empty text in a box (a preset from a value that was
 // never entered leaves the box empty).
 
+#include "workspace/nc_text.h"
 #include "workspace/runtime.h"
 
 #include <QString>
@@ -26,5 +27,14 @@ public:
 private:
     std::optional<double> m_value;
 };
+
+// FormatNcNumber of the variable itself: it is left holding the floored
+// value, so an empty one holds 0 afterwards.
+inline QString FormatNcNumber(VariantNumber &value) {
+    double number = value;
+    const QString text = FormatNcNumber(number);
+    value = number;
+    return text;
+}
 
 }  // namespace brennvik

@@ -24,13 +24,13 @@ void AppendHalfCircle(const char *start, double x, const NcText &radius) {
 void AppendStepDown() {
     const double step = g_ParamD;
     if (step <= 0) {
-        AppendLine("N000 G01 Z" + FormatSingle(g_EndC) + " F=SB*" + FormatNcNumber(g_ParamF));
+        AppendLine("N000 G01 Z" + FormatNcNumber(g_EndC) + " F=SB*" + FormatNcNumber(g_ParamF));
         AppendCirclePass();
         return;
     }
-    AppendLine("N000 G01 Z" + FormatSingle(g_StartC) + " F=SB*" + FormatNcNumber(g_ParamF));
-    const double end = DecimalValue(g_EndC);
-    double z = DecimalValue(g_StartC);
+    AppendLine("N000 G01 Z" + FormatNcNumber(g_StartC) + " F=SB*" + FormatNcNumber(g_ParamF));
+    const double end = g_EndC;
+    double z = g_StartC;
     for (;;) {
         const double previous = z;
         z -= step;
@@ -40,7 +40,7 @@ void AppendStepDown() {
         AppendLine("N000     Z" + depth);
         AppendCirclePass();
     }
-    AppendLine("N000     Z" + FormatSingle(g_EndC));
+    AppendLine("N000     Z" + FormatNcNumber(g_EndC));
     AppendCirclePass();
 }
 

@@ -17,7 +17,7 @@ RotaryBlock ContourBlock(Surface surface, const char *kind, const char *header) 
     RotaryBlock block = OnSurface(surface, QString::fromLatin1(kind));
     block.header = [header] { return QString::fromLatin1(header) + FormatNcNumber(g_ParamU); };
     block.approach = ApproachForm::RotatingToolM62Later;
-    block.approachC = [] { return FormatSingle(g_StartC); };
+    block.approachC = [] { return FormatNcNumber(g_StartC); };
     block.cycleCancel = false;
     return block;
 }
@@ -27,7 +27,7 @@ void AppendContourCut(char along, double &start, char across, double clearance, 
     AppendLine(QStringLiteral("N000     ") + QChar(across) + FormatNcNumber(clearance));
     const QString plunge = QStringLiteral("N000 G01 ") + QChar(across) + FormatNcNumber(depth);
     AppendLine(plunge + " M147 F=SB*" + FormatNcNumber(g_ParamF));
-    const QString move = "N000 G101 C" + FormatSingle(g_EndC);
+    const QString move = "N000 G101 C" + FormatNcNumber(g_EndC);
     AppendLine(move + ' ' + QChar(along) + FormatNcNumber(end) + " M146");
 }
 

@@ -30,13 +30,13 @@ RotaryBlock SurfaceKeyGroove(Surface surface, const char *kind, const char *head
         const bool face = surface == Surface::Face;
         const QString start = face ? "N000     X" + FormatNcNumber(g_StartX) : "N000     Z" + FormatNcNumber(g_StartZ);
         AppendLine(start + PositioningM62());
-        QString line = "N000 G190 C" + FormatSingle(g_StartC);
+        QString line = "N000 G190 C" + FormatNcNumber(g_StartC);
         line += " X" + FormatNcNumber(g_EndX);
         line += " Z" + FormatNcNumber(g_EndZ);
         line += face ? " K" + FormatNcNumber(g_AppZ - g_StartZ - 2) : " I" + FormatNcNumber(g_AppX - g_StartX - 4);
         if (g_ParamL > 0) line += (face ? " W" : " U") + FormatNcNumber(g_ParamL);
         line += CutWords();
-        if (g_ParamC > 1) line += " Q" + FormatSingle(g_ParamC);
+        if (g_ParamC > 1) line += " Q" + FormatNcNumber(g_ParamC);
         AppendLine(line + " M211 M213");
     };
     // From the face a MacTurn returns without going out to the approach X.
@@ -70,7 +70,7 @@ QString BuildTiltedKeyGrooveBlock() {
         QString line = "N000 G190 C" + FormatNcNumber(g_ParamL);
         line += " X" + FormatNcNumber(g_EndX);
         line += " Y" + FormatNcNumber(g_EndZ);
-        line += " Z" + FormatSingle(g_EndC);
+        line += " Z" + FormatNcNumber(g_EndC);
         line += BIsRadial() ? QStringLiteral(" I0") : QStringLiteral(" K0");
         AppendLine(line + CutWords() + " M211 M213");
     };

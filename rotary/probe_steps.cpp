@@ -16,12 +16,5 @@ void AppendProbeApproach() {
 
 void AppendProbeReturn() { AppendRotaryReturn(ReturnForm::Bare, MacTurnReturn::Direct); }
 
-QString OptionalProbeWord(const char *address, double &value) {
-    return value > 0 ? QString::fromLatin1(address) + FormatNcNumber(value) : QString();
-}
-
-QString OptionalProbeWord(const char *address, float &value) {
-    return value > 0 ? QString::fromLatin1(address) + FormatSingle(value) : QString();
-}
 
 }  // namespace brennvik

@@ -5,6 +5,8 @@
 // on MacTurn and MULTUS machines and " T" elsewhere; tool-life management
 // does not name probes by group.
 
+#include "workspace/nc_text.h"
+
 #include <QString>
 
 namespace brennvik {
@@ -19,8 +21,10 @@ void AppendProbeApproach();
 void AppendProbeReturn();
 
 // A word the measuring macro can do without: `address` and the value only
-// when the value is above 0.
-QString OptionalProbeWord(const char *address, double &value);
-QString OptionalProbeWord(const char *address, float &value);
+// when the value is above 0. Writing the value floors the variable.
+template <typename Number>
+QString OptionalProbeWord(const char *address, Number &value) {
+    return value > 0 ? QString::fromLatin1(address) + FormatNcNumber(value) : QString();
+}
 
 }  // namespace brennvik

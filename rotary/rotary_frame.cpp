@@ -10,15 +10,6 @@
 
 namespace brennvik {
 
-double DecimalValue(float value) { return Val(NumberText(value)); }
-
-QString FormatSingle(float &value) {
-    double decimal = DecimalValue(value);
-    const QString text = FormatNcNumber(decimal);
-    value = CSng(decimal);
-    return text;
-}
-
 QString MachineTypeWords(const QString &macTurn, const QString &multus) {
     if (g_MacTurn) return macTurn;
     if (g_MULTUS) return multus;

@@ -24,9 +24,8 @@
 // Numbers are written with FormatNcNumber/FormatTwoDigits on the variables
 // themselves, which floors them in place: a later step of the same block
 // computes with the floored value. The single-precision box values (C,
-// StartC, EndC) mean the decimal number the user typed: they enter double
-// arithmetic through DecimalValue and are written through FormatSingle, so
-// a StartC of 10.3 behaves as a double box's 10.3 would, never as 10.299.
+// StartC, EndC) are floored and written in single precision; in double
+// arithmetic they count with the value the single holds, as everywhere.
 
 #include "process/block_steps.h"
 #include "process/process_form_setup.h"
@@ -37,15 +36,6 @@
 #include <optional>
 
 namespace brennvik {
-
-// A single-precision box value as the decimal number it was typed as, for
-// arithmetic in double precision: widened through its decimal text.
-double DecimalValue(float value);
-
-// FormatNcNumber of a single-precision variable, floored in double
-// precision from its decimal value; the variable is left holding the
-// floored value.
-QString FormatSingle(float &value);
 
 // Of words that differ by machine type, those of this machine: MacTurn's
 // when it is a MacTurn (also when a hand-edited setting says MULTUS too),

@@ -13,7 +13,7 @@ namespace {
 // the distance from the approach point down to the clearance above it (K
 // on the face, I on the side).
 QString HoleWords(Surface surface, double faceClearance, double sideClearance) {
-    QString words = " C" + FormatSingle(g_StartC);
+    QString words = " C" + FormatNcNumber(g_StartC);
     if (surface == Surface::Face) {
         words += " X" + FormatNcNumber(g_StartX);
         words += " Z" + FormatNcNumber(g_EndZ);
@@ -38,7 +38,7 @@ void AppendDrillingCycle(Surface surface) {
     if (g_ParamL > 0) line += " L" + FormatNcNumber(g_ParamL);
     if (g_ParamW > 0) line += " E" + FormatNcNumber(g_ParamW);
     line += " F=SB*" + FormatNcNumber(g_ParamF);
-    if (g_ParamC > 1) line += " Q" + FormatSingle(g_ParamC);
+    if (g_ParamC > 1) line += " Q" + FormatNcNumber(g_ParamC);
     AppendLine(line + SideClamp(surface));
 }
 
@@ -48,7 +48,7 @@ void AppendTappingCycle(Surface surface) {
     QString line = "N000 G178" + HoleWords(surface, 5, 10);
     if (g_ParamD > 0) line += " D" + FormatNcNumber(g_ParamD);
     line += " F" + FormatNcNumber(g_ParamF);
-    if (g_ParamC > 0) line += " Q" + FormatSingle(g_ParamC);
+    if (g_ParamC > 0) line += " Q" + FormatNcNumber(g_ParamC);
     AppendLine(line + SideClamp(surface));
 }
 

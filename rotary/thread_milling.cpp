@@ -11,10 +11,11 @@ namespace brennvik {
 namespace {
 
 // An arc to (x, y) climbing to `z`. The end point is worked out before the
-// radius is written (writing R floors it).
-void AppendHelicalArc(const char *start, double x, double y, double z, const NcText &radius) {
+// radius is written (writing R floors it); the centre's Y is written as the
+// variable itself, so the arcs floor it in place.
+void AppendHelicalArc(const char *start, double x, const NcText &y, double z, const NcText &radius) {
     QString line = QString::fromLatin1(start) + FormatNcNumber(x);
-    line += " Y" + FormatNcNumber(y);
+    line += " Y" + y();
     line += " Z" + FormatNcNumber(z);
     AppendLine(line + " L" + radius());
 }
@@ -22,21 +23,23 @@ void AppendHelicalArc(const char *start, double x, double y, double z, const NcT
 // Centre X = StartX, Y = StartZ, thread radius R = EndX, pitch P = D, from
 // the bottom Z = EndC; fed at F on the arcs and at 10 F on the way in and out.
 void AppendThreadMoves() {
-    const double &x = g_StartX;
-    const double &y = g_StartZ;
+    double &x = g_StartX;
+    double &y = g_StartZ;
     double &r = g_EndX;
     const double &pitch = g_ParamD;
-    AppendLine("N000 G01 Z" + FormatSingle(g_EndC) + " F=SB*" + FormatNcNumber(10 * g_ParamF));
-    const double bottom = DecimalValue(g_EndC);
+    AppendLine("N000 G01 Z" + FormatNcNumber(g_EndC) + " F=SB*" + FormatNcNumber(10 * g_ParamF));
+    const double bottom = g_EndC;
     QString entry = "N000     X" + FormatNcNumber(x - pitch);
     entry += " Y" + FormatNcNumber(y + r - pitch);
     AppendLine(entry + " F=SB*" + FormatNcNumber(g_ParamF) + " G41");
+    const auto centreY = [&y] { return FormatNcNumber(y); };
     const auto quarterRadius = [&r, &pitch] { return FormatNcNumber(r - pitch); };
     const auto radius = [&r] { return FormatNcNumber(r); };
-    AppendHelicalArc("N000 G03 X", x - r, y, bottom + 0.25 * pitch, quarterRadius);
-    AppendHelicalArc("N000     X", x + r, y, bottom + 0.75 * pitch, radius);
-    AppendHelicalArc("N000     X", x - r, y, bottom + 1.25 * pitch, radius);
-    AppendHelicalArc("N000     X", x - pitch, y - r + pitch, bottom + 1.5 * pitch, quarterRadius);
+    AppendHelicalArc("N000 G03 X", x - r, centreY, bottom + 0.25 * pitch, quarterRadius);
+    AppendHelicalArc("N000     X", x + r, centreY, bottom + 0.75 * pitch, radius);
+    AppendHelicalArc("N000     X", x - r, centreY, bottom + 1.25 * pitch, radius);
+    AppendHelicalArc("N000     X", x - pitch, [&] { return FormatNcNumber(y - r + pitch); }, bottom + 1.5 * pitch,
+                     quarterRadius);
     QString exit = "N000 G01 X" + FormatNcNumber(x);
     exit += " Y" + FormatNcNumber(y);
     AppendLine(exit + " F=SB*" + FormatNcNumber(10 * g_ParamF) + " G40");

@@ -17,15 +17,15 @@ namespace {
 QString TiltedHoleWords() {
     QString words = " C" + FormatNcNumber(g_EndX);
     if (BIsRadial()) {
-        words += " X" + FormatSingle(g_EndC);
+        words += " X" + FormatNcNumber(g_EndC);
         words += " Y" + FormatNcNumber(g_StartZ);
-        words += " Z" + FormatSingle(g_StartC);
+        words += " Z" + FormatNcNumber(g_StartC);
         words += " I" + FormatNcNumber(g_AppX / 2 - g_StartX - 2);
     } else {
         words += " X" + FormatNcNumber(g_StartX);
         words += " Y" + FormatNcNumber(g_StartZ);
-        words += " Z" + FormatSingle(g_EndC);
-        words += " K" + FormatNcNumber(g_AppZ - DecimalValue(g_StartC) - 2);
+        words += " Z" + FormatNcNumber(g_EndC);
+        words += " K" + FormatNcNumber(g_AppZ - g_StartC - 2);
     }
     return words;
 }

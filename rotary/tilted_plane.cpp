@@ -35,10 +35,11 @@ QString TiltedToolLineWords() {
     return " G52 BA=" + FormatNcNumber(g_ParamB);
 }
 
-QString TiltedToolLength() { return FormatNcNumber(DecimalValue(g_StartC) - DecimalValue(g_EndC) + 20); }
+// Two singles and a whole number: computed in single precision.
+QString TiltedToolLength() { return FormatNcNumber(g_StartC - g_EndC + 20); }
 
 QString TiltedHoleToolLength() {
-    if (BIsRadial()) return FormatNcNumber(g_StartX - DecimalValue(g_EndC) + 20);
+    if (BIsRadial()) return FormatNcNumber(g_StartX - g_EndC + 20);
     return TiltedToolLength();
 }
 
@@ -47,7 +48,7 @@ namespace {
 double HalfApproachX() { return g_AppX / 2; }
 
 void AppendOriginShift() {
-    QString line = "N000 G174 SX=" + FormatSingle(g_ParamC);
+    QString line = "N000 G174 SX=" + FormatNcNumber(g_ParamC);
     AppendLine(line + " SZ=" + FormatNcNumber(g_ParamSZ));
 }
 
@@ -55,17 +56,14 @@ void AppendPlaneTurn() { AppendLine("N000 G127 B" + FormatNcNumber(g_ParamB)); }
 
 }  // namespace
 
-QString StartZClearance() {
-    float clearance = g_StartC + 2.0f;
-    return FormatSingle(clearance);
-}
+QString StartZClearance() { return FormatNcNumber(g_StartC + 2.0f); }
 
 void AppendTiltedPositioning() {
     QString line = QStringLiteral("N000 G00  X");
     if (BIsRadial()) {
         line += FormatNcNumber(HalfApproachX());
         line += " Y" + FormatNcNumber(g_StartZ);
-        line += " Z" + FormatSingle(g_StartC);
+        line += " Z" + FormatNcNumber(g_StartC);
     } else {
         line += FormatNcNumber(g_StartX);
         line += " Y" + FormatNcNumber(g_StartZ);

@@ -18,8 +18,8 @@ void AppendCAxisMeasuring() {
     QString measure = "N000 CALL OCPFI MSP=" + FormatNcNumber(g_EndZ);
     measure += " APP=" + FormatNcNumber(g_ParamV);
     measure += " CFW=" + FormatNcNumber(g_ParamF);
-    AppendLine(measure + " COF=" + FormatSingle(g_EndC));
-    QString set = "N000 CALL OZOFD COF=" + FormatSingle(g_EndC);
+    AppendLine(measure + " COF=" + FormatNcNumber(g_EndC));
+    QString set = "N000 CALL OZOFD COF=" + FormatNcNumber(g_EndC);
     set += " CMW=" + FormatNcNumber(g_ParamW);
     AppendLine(set + OptionalProbeWord(" APPS=", g_ParamC));
 }

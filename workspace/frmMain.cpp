@@ -18,6 +18,7 @@
 #include <QCloseEvent>
 #include <QDate>
 #include <QDir>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -26,6 +27,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <algorithm>
 #include <cmath>
 
 namespace brennvik {
@@ -356,14 +358,15 @@ void frmMain::BuildStatusBar() {
     struct PanelDef {
         const char *text;
         const char *tip;
+        const char *widest;  // the widest text the panel shows
     };
     const PanelDef panels[6] = {
-        {"ここをクリックしても切り替えが出来ます。―→", "ここをクリックしても切り替えが出来ます。―→"},
-        {"INS", "挿入／重ね書き"},
-        {"CAPS", "大文字／小文字"},
-        {"NUM", "テンキーON／OFF"},
-        {"", "日付"},
-        {"", "時間"},
+        {"ここをクリックしても切り替えが出来ます。―→", "ここをクリックしても切り替えが出来ます。―→", ""},
+        {"INS", "挿入／重ね書き", "INS"},
+        {"CAPS", "大文字／小文字", "CAPS"},
+        {"NUM", "テンキーON／OFF", "NUM"},
+        {"", "日付", "8888/88/88"},
+        {"", "時間", "88:88"},
     };
     statusBar()->setObjectName(QStringLiteral("sbStatusBar"));
     for (int i = 0; i < 6; ++i) {
@@ -371,7 +374,11 @@ void frmMain::BuildStatusBar() {
         label->setObjectName(QStringLiteral("sbPanel%1").arg(i + 1));
         label->setToolTip(QString::fromUtf8(panels[i].tip));
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setMinimumWidth(i == 0 ? 0 : 48);
+        // Room for the widest text with a little space on each side of it.
+        const QFontMetrics metrics(label->font());
+        const int room = metrics.horizontalAdvance(QString::fromLatin1(panels[i].widest)) + 2 * label->frameWidth() +
+                         metrics.averageCharWidth();
+        label->setMinimumWidth(i == 0 ? 0 : std::max(48, room));
         label->setAlignment(Qt::AlignCenter);
         label->installEventFilter(this);
         if (i == 0)

@@ -39,16 +39,19 @@ QString FormatNcNumber(double &value) {
 }
 
 QString FormatNcNumber(float &value) {
-    value = FloorToThousandths(value);
+    // From 1E7 on a single is a whole number, which flooring to thousandths
+    // keeps; the single-precision product would not always come back to it.
+    const bool whole = std::isfinite(value) && std::fabs(value) >= 1e7f;
+    if (!whole) value = FloorToThousandths(value);
     return value == 0 ? QStringLiteral("0") : NumberText(value);
 }
 
-QString FormatNcNumber(const double &value) {
+QString FormatNcNumber(double &&value) {
     double copy = value;
     return FormatNcNumber(copy);
 }
 
-QString FormatNcNumber(const float &value) {
+QString FormatNcNumber(float &&value) {
     float copy = value;
     return FormatNcNumber(copy);
 }
@@ -67,12 +70,12 @@ QString FormatTwoDigits(float &value) {
     return TwoDigitsOf(value);
 }
 
-QString FormatTwoDigits(const double &value) {
+QString FormatTwoDigits(double &&value) {
     double copy = value;
     return FormatTwoDigits(copy);
 }
 
-QString FormatTwoDigits(const float &value) {
+QString FormatTwoDigits(float &&value) {
     float copy = value;
     return FormatTwoDigits(copy);
 }

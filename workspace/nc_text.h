@@ -11,8 +11,10 @@ namespace brennvik {
 // value; a temporary is formatted as it is.
 QString FormatNcNumber(double &value);
 QString FormatNcNumber(float &value);
-QString FormatNcNumber(const double &value);
-QString FormatNcNumber(const float &value);
+QString FormatNcNumber(double &&value);
+QString FormatNcNumber(float &&value);
+QString FormatNcNumber(const double &value) = delete;
+QString FormatNcNumber(const float &value) = delete;
 QString FormatNcNumber(int value);
 // A numeric text; error 13 when it is no number (an empty text is 0).
 QString FormatNcNumber(const QString &value);
@@ -20,8 +22,10 @@ QString FormatNcNumber(const QString &value);
 // A tool or offset number with at least two digits; the sign is dropped.
 QString FormatTwoDigits(double &value);
 QString FormatTwoDigits(float &value);
-QString FormatTwoDigits(const double &value);
-QString FormatTwoDigits(const float &value);
+QString FormatTwoDigits(double &&value);
+QString FormatTwoDigits(float &&value);
+QString FormatTwoDigits(const double &value) = delete;
+QString FormatTwoDigits(const float &value) = delete;
 QString FormatTwoDigits(int value);
 QString FormatTwoDigits(const QString &value);
 

@@ -2,6 +2,7 @@
 
 #include "frmMain.h"
 #include "platform/DialogWindows.h"
+#include "platform/InterfaceFont.h"
 #include "platform/KeyboardLocks.h"
 #include "platform/Translations.h"
 #include "program_icon.h"
@@ -25,8 +26,10 @@ void PressKey(int16_t first, int16_t second) {
 }
 
 frmMain *StartUp(const QStringList &commandLineFiles, const CommandInstaller &install) {
-    // Standard dialogs, keys and window icons as a user of the program expects them.
+    // Standard dialogs, keys, captions and window icons as a user of the
+    // program expects them.
     LoadToolkitTranslations();
+    UseInterfaceFont();
     InstallButtonEnterKey();
     QApplication::setWindowIcon(ProgramIcon());
     auto *window = new frmMain;

@@ -147,5 +147,20 @@ TEST_F(XYXCTest, PolarReadoutGoesRoundFrom0To360) {
     for (const auto &c : cases) EXPECT_EQ(PolarReadoutText(c.x, c.y), QString::fromUtf8(c.text)) << c.text;
 }
 
+// No polar read-out of the window's view is longer than its longest ones.
+TEST_F(XYXCTest, LongestPolarReadoutsAreAsLongAsAnyOfTheView) {
+    const ViewScale view = XYXCView();
+    qsizetype longest = 0;
+    for (const QString &t : LongestPolarReadouts(view)) longest = std::max(longest, t.size());
+    qsizetype swept = 0;
+    for (int i = 0; i < 200; ++i)
+        for (int k = 0; k < 200; ++k)
+            swept = std::max(swept, PolarReadoutText(view.left + view.width * (i + 0.371) / 200,
+                                                     view.top + view.height * (k + 0.629) / 200)
+                                        .size());
+    EXPECT_GE(longest, swept);
+    EXPECT_LE(longest, swept + 1);
+}
+
 }  // namespace
 }  // namespace brennvik

@@ -78,6 +78,36 @@ TEST(CalcFrameTest, ReadoutShowsTheDiameterOrTheVerticalValueFlooredToThousandth
     for (const auto &c : cases) EXPECT_EQ(ReadoutText(c.x, c.y, c.plane), QString::fromUtf8(c.text)) << c.text;
 }
 
+// The longest read-outs of a view are as long as any read-out in it: a
+// sweep over a fine grid of the view's points finds none longer, and one
+// as long.
+TEST(CalcFrameTest, LongestReadoutsAreAsLongAsAnyOfTheView) {
+    const struct {
+        const char *what;
+        ViewScale view;
+    } views[] = {
+        {"the default view", DefaultView()},
+        {"a part near the origin", {-20, -8, 30, 16.55}},
+        {"a part far out", {-98765.4, -51234.5, 4000, 2207.13}},
+        {"under one millimetre", {-0.4, -0.2, 0.8, 0.44}},
+    };
+    for (const auto &v : views)
+        for (Plane plane : {Plane::XZ, Plane::XY}) {
+            qsizetype longest = 0;
+            for (const QString &t : LongestReadouts(v.view, plane)) longest = std::max(longest, t.size());
+            qsizetype swept = 0;
+            // Off the grid's round values, so that the numbers have every decimal.
+            for (int i = 0; i < 200; ++i)
+                for (int k = 0; k < 200; ++k) {
+                    const QString t = ReadoutText(v.view.left + v.view.width * (i + 0.371) / 200,
+                                                  v.view.top + v.view.height * (k + 0.629) / 200, plane);
+                    swept = std::max(swept, t.size());
+                }
+            EXPECT_GE(longest, swept) << v.what;
+            EXPECT_LE(longest, swept + 1) << v.what;
+        }
+}
+
 TEST(CalcFrameTest, FailureTextLandsInsideTheView) {
     Drawing drawing;
     drawing.SetScale({0, 0, 100, 50});

@@ -2,6 +2,9 @@
 // order, the refusals, and the red marks left in the panes.
 #include "editing_fixture.h"
 
+#include "support/dialog_helpers.h"
+#include "support/pane_pixels.h"
+
 #include "editing/document_compare.h"
 #include "workspace/frmMain.h"
 
@@ -96,6 +99,55 @@ TEST_F(CompareTest, NoStopsAtOnceAndKeepsTheMarksMadeSoFar) {
     EXPECT_EQ(RedLines(1), QList<int>{0});
     EXPECT_EQ(RedLines(2), QList<int>{0});
     EXPECT_EQ(RedLines(3), QList<int>{0});
+}
+
+// The selection's highlight painted over the red: while the question was
+// open neither line looked red, and after the command the last pair stayed
+// black until the user clicked into the pane.
+TEST_F(CompareTest, BothLinesShowRedAndSelectedWhileAskedAndAfterwards) {
+    QStringList current, other;
+    for (int k = 0; k < 60; ++k) current << QStringLiteral("N%1 G01 X%2").arg(k, 4, 10, QChar(u'0')).arg(k);
+    other = current;
+    const QList<int> differing = {40, 55};
+    for (int k : differing) other[k] += QStringLiteral(" Z-5.");
+    Open({current.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"),
+          other.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")},
+         1);
+    RichTextPane *panes[] = {g_Documents[1]->txtText, g_Documents[2]->txtText};
+    ASSERT_EQ(LookOfLine(*panes[0], 40, false).shown, false) << "the line lies below the visible part at first";
+    // The command runs from the current document's pane, which has the focus
+    // again once the command is over.
+    ASSERT_TRUE(ActivateWindow(m_main));
+    panes[0]->setFocus();
+    ASSERT_TRUE(panes[0]->hasFocus());
+
+    // Both panes as the user sees them while the question is open.
+    auto expectShownRedAndSelected = [&panes](int line, const char *when) {
+        for (RichTextPane *pane : panes) {
+            const LineLook look = LookOfLine(*pane, line, pane->hasFocus());
+            EXPECT_TRUE(look.shown) << when << " line " << line;
+            EXPECT_GT(look.redPixels, 20) << when << " line " << line;
+            EXPECT_EQ(look.darkPixels, 0) << when << " line " << line;
+            EXPECT_GT(look.bandPixels, 0) << when << " line " << line;
+        }
+    };
+    int asked = 0;
+    m_msgBoxAnswer = [&](const MsgBoxCall &call) {
+        if (call.buttons & vbQuestion) expectShownRedAndSelected(differing[asked++], "asked");
+        return int(vbYes);
+    };
+    m_main->RunCommand(QStringLiteral("mnuToolCompe"));
+    EXPECT_EQ(asked, 2);
+    expectShownRedAndSelected(55, "afterwards");
+    EXPECT_EQ(panes[0]->SelText(), current[55]);
+    EXPECT_EQ(panes[1]->SelText(), other[55]);
+    // The pair asked about before stays red, without the band.
+    for (RichTextPane *pane : panes) {
+        const LineLook earlier = LookOfLine(*pane, 40, pane->hasFocus());
+        if (!earlier.shown) continue;
+        EXPECT_GT(earlier.redPixels, 20);
+        EXPECT_EQ(earlier.bandPixels, 0);
+    }
 }
 
 TEST_F(CompareTest, RefusedWithOneDocumentOrInTheTwoTurretView) {

@@ -68,6 +68,9 @@ TEST_F(NumberArrangeDialogTest, RunFromTheTopWritesOnceAndStoresTheChoices) {
     EXPECT_EQ(pane->Text(), QString::fromUtf8(kProgram));
 }
 
+const char kStartOrStep[] =
+    "開始番号と番号の加算量は、番号が 9223372036854775807 を超えない 0 以上の整数を入力してください。";
+
 TEST_F(NumberArrangeDialogTest, BoxesAreCheckedBeforeAnythingChanges) {
     // The boxes were read leniently: "99999" digits overflowed, "-1" or "1.5" wrote broken numbers.
     const struct {
@@ -79,11 +82,14 @@ TEST_F(NumberArrangeDialogTest, BoxesAreCheckedBeforeAnythingChanges) {
         {"0.4", "1", "1", "番号の桁数は 1 から 9 までの整数を入力してください。"},
         {"9.6", "1", "1", "番号の桁数は 1 から 9 までの整数を入力してください。"},
         {"abc", "1", "1", "番号の桁数は 1 から 9 までの整数を入力してください。"},
-        {"3", "-1", "1", "開始番号と番号の加算量は 0 から 999999999 までの整数を入力してください。"},
-        {"3", "1.5", "1", "開始番号と番号の加算量は 0 から 999999999 までの整数を入力してください。"},
-        {"3", "", "1", "開始番号と番号の加算量は 0 から 999999999 までの整数を入力してください。"},
-        {"3", "1", "x", "開始番号と番号の加算量は 0 から 999999999 までの整数を入力してください。"},
-        {"3", "1", "1e12", "開始番号と番号の加算量は 0 から 999999999 までの整数を入力してください。"},
+        {"3", "-1", "1", kStartOrStep},
+        {"3", "1.5", "1", kStartOrStep},
+        {"3", "", "1", kStartOrStep},
+        {"3", "1", "x", kStartOrStep},
+        {"3", "9223372036854775808", "1", kStartOrStep},
+        {"3", "1", "1e300", kStartOrStep},
+        // The second line's number would be beyond the largest.
+        {"3", "9223372036854775807", "1", kStartOrStep},
     };
     RichTextPane *pane = OpenDocument("G00\r\nG01\r\n");
     frmNumberArrange *d = Open();
@@ -99,6 +105,39 @@ TEST_F(NumberArrangeDialogTest, BoxesAreCheckedBeforeAnythingChanges) {
         EXPECT_TRUE(g_frmNumberArrange);
     }
     EXPECT_TRUE(StoredSetting("Settings", "DigitN").isNull());
+}
+
+// Start and step were refused beyond 999999999, although larger numbers
+// count exactly; and in deleting mode, where the boxes are disabled.
+TEST_F(NumberArrangeDialogTest, LargeNumbersAndDeletingTakeWhatTheRunUses) {
+    const struct {
+        const char *start, *step;
+        bool deleting;
+        const char *result;
+    } cases[] = {
+        {"1000000000", "10", false, "N1000000000 G00\r\nN1000000010 G01\r\n"},
+        {"9223372036854775806", "1", false, "N9223372036854775806 G00\r\nN9223372036854775807 G01\r\n"},
+        {"1e3", "10.0", false, "N1000 G00\r\nN1010 G01\r\n"},
+        {"-5", "x", true, "G00\r\n G01\r\n"},
+    };
+    for (const auto &c : cases) {
+        RichTextPane *pane = OpenDocument("N7 G00\r\nG01\r\n");
+        frmNumberArrange *d = Open();
+        d->FromTop->setChecked(true);
+        d->With1Space->setChecked(true);
+        d->StartNo->setText(c.start);
+        d->AddNo->setText(c.step);
+        if (c.deleting) {
+            d->DigitNo->setText("x");
+            d->NoDelete->setChecked(true);
+        }
+        m_msgBoxes.clear();
+        d->Command1->click();
+        EXPECT_TRUE(m_msgBoxes.empty()) << c.start;
+        EXPECT_EQ(pane->Text(), c.result) << c.start;
+        Unload();
+    }
+    EXPECT_EQ(StoredSetting("Settings", "DigitN"), "3") << "a digit count not read keeps the stored one";
 }
 
 TEST_F(NumberArrangeDialogTest, FractionalDigitCountIsTakenToAWholeNumber) {

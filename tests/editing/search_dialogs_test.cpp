@@ -1,5 +1,8 @@
 #include "editing_fixture.h"
 
+#include "support/dialog_helpers.h"
+#include "support/pane_pixels.h"
+
 #include "editing/editing_commands.h"
 #include "editing/frmFind.h"
 #include "editing/frmReplace.h"
@@ -9,6 +12,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextCursor>
+
+#include <functional>
 
 namespace brennvik {
 namespace {
@@ -104,6 +109,37 @@ TEST_F(SearchDialogsTest, ReplaceFindsFirstThenReplacesOneByOne) {
     EXPECT_EQ(m_msgBoxes[0].title, "置き換え");
     EXPECT_TRUE(r->Check1->isChecked());
     EXPECT_EQ(g_FirstPress, -1);
+}
+
+// The dialogs keep the focus while they search: the pane shows its match
+// with the band of a pane without the focus, the characters as they are.
+TEST_F(SearchDialogsTest, TheMatchShowsInThePaneWhileTheDialogHasTheFocus) {
+    const QString text = QStringLiteral("N000 G00 X100.\r\nN001 G01 Z-20.\r\nN002 G00 X200.\r\n");
+    const struct {
+        const char *what;
+        std::function<QWidget *()> open;
+        std::function<void()> find;
+    } dialogs[] = {
+        {"find", [this] { return OpenFind(QStringLiteral("G01 Z-20.")); }, [] { g_frmFind->NextFind->click(); }},
+        {"replace", [this] { return OpenReplace(QStringLiteral("G01 Z-20."), QStringLiteral("G01 Z-30.")); },
+         [] { g_frmReplace->NextFind->click(); }},
+    };
+    for (const auto &d : dialogs) {
+        RichTextPane *pane = OpenDocument(text);
+        QWidget *dialog = d.open();
+        ASSERT_TRUE(ActivateWindow(dialog)) << d.what;
+        d.find();
+        QApplication::processEvents();
+        ASSERT_EQ(Selection(pane), std::make_pair(21, 9)) << d.what;
+        ASSERT_FALSE(pane->hasFocus()) << d.what;
+        const LineLook match = LookOfLine(*pane, 1, false);
+        EXPECT_TRUE(match.shown) << d.what;
+        EXPECT_GT(match.bandPixels, 0) << d.what;
+        EXPECT_GT(match.darkPixels, 20) << d.what;
+        EXPECT_EQ(LookOfLine(*pane, 0, false).bandPixels, 0) << d.what;
+        dialog->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 TEST_F(SearchDialogsTest, ReplaceOfAMissingTextChangesNothing) {

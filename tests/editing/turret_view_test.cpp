@@ -237,6 +237,22 @@ TEST_F(TurretViewTest, AfterSwitchingOffInsertionsGoToPaneA) {
     EXPECT_TRUE(paneA->Text().startsWith(" M08G13\r\n"));
 }
 
+// Switching the view off used to leave turret B's text in the hidden pane
+// B, where a later command could read it.
+TEST_F(TurretViewTest, SwitchingOffEmptiesTheHiddenPaneB) {
+    const QString program = Lines({"G13", "A1", "G14", "B1", "NEND M02"});
+    RichTextPane *paneA = OpenDocument(program);
+    RichTextPane *paneB = Doc()->txtTextB;
+    mnuAbView_Click();
+    ASSERT_EQ(paneB->Text(), "B1\r\n");
+    mnuAbView_Click();
+    EXPECT_EQ(paneB->Text(), "");
+    EXPECT_FALSE(paneB->CanUndo());
+    EXPECT_EQ(paneA->Text(), program);
+    mnuAbView_Click();
+    EXPECT_EQ(paneB->Text(), "B1\r\n");
+}
+
 TEST_F(TurretViewTest, WithoutAnOpenCurrentDocumentTheCommandOnlyArranges) {
     mnuAbView_Click();
     OpenDocument("G13\r\nA1\r\n");

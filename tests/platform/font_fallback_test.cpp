@@ -1,4 +1,5 @@
 #include "platform/FontFallback.h"
+#include "platform/InterfaceFont.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -46,6 +47,29 @@ TEST(FontFallbackTest, InstalledFamiliesAreUsedAsChosen) {
         ASSERT_TRUE(QFontDatabase::hasFamily(QString::fromLatin1(family))) << family;
         EXPECT_EQ(QFontInfo(PaneFont(QString::fromLatin1(family), 10)).family(), family);
         EXPECT_EQ(QFontInfo(PrintFont(QString::fromLatin1(family), 10)).family(), family);
+    }
+}
+
+// The interface keeps a desktop font that has Japanese; one without gets a
+// Japanese sans serif of the same size.
+TEST(FontFallbackTest, InterfaceFontHasJapaneseAtTheDesktopSize) {
+    const struct {
+        const char *desktop;
+        double size;
+        const char *family;
+    } cases[] = {
+        {"DejaVu Sans", 9, "Noto Sans CJK JP"},
+        {"DejaVu Serif", 10.5, "Noto Sans CJK JP"},
+        {"Noto Sans CJK JP", 11, "Noto Sans CJK JP"},
+        {"Noto Serif CJK JP", 9, "Noto Serif CJK JP"},
+    };
+    for (const auto &c : cases) {
+        QFont desktop(QString::fromLatin1(c.desktop));
+        desktop.setPointSizeF(c.size);
+        const QFont chosen = InterfaceFont(desktop);
+        EXPECT_EQ(QFontInfo(chosen).family(), c.family) << c.desktop;
+        EXPECT_EQ(chosen.pointSizeF(), c.size) << c.desktop;
+        EXPECT_TRUE(HasJapanese(chosen)) << c.desktop;
     }
 }
 

@@ -1,10 +1,14 @@
 #include "platform/KeyboardLocks.h"
 #include "platform/RichTextPane.h"
+#include "support/pane_pixels.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
 #include <QSignalSpy>
+#include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace brennvik {
@@ -151,14 +155,46 @@ TEST(RichTextPaneTest, RedoKeysDoNothing) {
     EXPECT_EQ(pane.Text(), "N000 G00");
 }
 
-TEST(RichTextPaneTest, HiddenSelectionIsNotShownWithoutFocus) {
-    RichTextPane pane;
-    EXPECT_TRUE(pane.HideSelection());
-    EXPECT_EQ(pane.palette().color(QPalette::Inactive, QPalette::Highlight),
-              pane.palette().color(QPalette::Inactive, QPalette::Base));
-    pane.SetHideSelection(false);
-    EXPECT_EQ(pane.palette().color(QPalette::Inactive, QPalette::Highlight),
-              pane.palette().color(QPalette::Active, QPalette::Highlight));
+// The selection's highlight painted its own text colour over the
+// characters: a line marked red showed white while selected, and black in
+// a pane without the focus.
+TEST(RichTextPaneTest, ASelectedLineKeepsItsColourWithAndWithoutTheFocus) {
+    QWidget window;
+    auto *pane = new RichTextPane(&window);
+    auto *other = new QLineEdit(&window);
+    pane->setGeometry(0, 0, 400, 200);
+    other->setGeometry(0, 210, 100, 20);
+    window.resize(400, 240);
+    pane->LoadText(QStringLiteral("N000 G00 X100.\r\nN001 G01 Z-20.\r\nN002 G00 X200.\r\n"));
+    pane->Select(16, 14);
+    pane->SetSelColor(255);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const struct {
+        const char *what;
+        bool focused;
+        bool hideSelection;
+        bool band;
+    } cases[] = {
+        {"with the focus", true, true, true},
+        {"without the focus", false, false, true},
+        {"without the focus, selection hidden", false, true, false},
+    };
+    for (const auto &c : cases) {
+        pane->SetHideSelection(c.hideSelection);
+        (c.focused ? static_cast<QWidget *>(pane) : other)->setFocus();
+        QApplication::processEvents();
+        ASSERT_EQ(pane->hasFocus(), c.focused) << c.what;
+        const LineLook marked = LookOfLine(*pane, 1, c.focused);
+        EXPECT_GT(marked.redPixels, 20) << c.what;
+        EXPECT_EQ(marked.darkPixels, 0) << c.what;
+        EXPECT_EQ(marked.bandPixels > 0, c.band) << c.what;
+        // The lines around it: black, without a band.
+        const LineLook plain = LookOfLine(*pane, 2, c.focused);
+        EXPECT_EQ(plain.redPixels, 0) << c.what;
+        EXPECT_GT(plain.darkPixels, 20) << c.what;
+        EXPECT_EQ(plain.bandPixels, 0) << c.what;
+    }
 }
 
 TEST(RichTextPaneTest, LoadsAShiftJisFile) {

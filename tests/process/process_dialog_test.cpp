@@ -4,6 +4,8 @@
 #include "platform/Modal.h"
 #include "process/cutting_conditions.h"
 #include "process/frmProcess.h"
+#include "process/frmProcessSetup.h"
+#include "process/frmUGC.h"
 #include "process/machine_settings.h"
 #include "process/process_state.h"
 #include "workspace/runtime.h"
@@ -314,6 +316,30 @@ TEST_F(ProcessDialogTest, DesignCaptions) {
     EXPECT_EQ(f->Frame2->title(), "切削水");
     EXPECT_EQ(f->TipPostion->title(), "刃先位置");
     EXPECT_EQ(f->Frame3->title(), "面取り");
+}
+
+// 実　行 stood 22 pixels high and キャンセル 26, two pixels apart: each
+// button took the height its own caption's fallback face asked for.
+TEST_F(ProcessDialogTest, TheButtonsOfEveryProcessDialogStandInOneLineAtOneHeight) {
+    frmProcessSetup setup;
+    frmUGC ugc;
+    const std::pair<QWidget *, std::vector<const char *>> dialogs[] = {
+        {EnsureProcessForm(), {"Command1", "Command2"}},
+        {&setup, {"Command1", "Command2"}},
+        {&ugc, {"Material", "Command1", "Command2"}},
+    };
+    for (const auto &[dialog, names] : dialogs) {
+        dialog->show();
+        QApplication::processEvents();
+        const QRect first = Child<QPushButton>(dialog, names[0])->geometry();
+        for (const char *name : names) {
+            auto *button = Child<QPushButton>(dialog, name);
+            EXPECT_EQ(button->geometry().top(), first.top()) << dialog->objectName().toStdString() << " " << name;
+            EXPECT_EQ(button->height(), first.height()) << dialog->objectName().toStdString() << " " << name;
+            EXPECT_GE(button->height(), button->sizeHint().height()) << name;
+        }
+        dialog->hide();
+    }
 }
 
 TEST_F(ProcessDialogTest, EnterMovesOnlyAlongTheChainAndNeverPressesOk) {

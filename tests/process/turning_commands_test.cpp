@@ -7,6 +7,8 @@
 #include "platform/RichTextPane.h"
 #include "process/cutting_conditions.h"
 #include "process/frmProcess.h"
+#include "process/frmUGC.h"
+#include "process/material.h"
 #include "process/process_form_setup.h"
 #include "workspace/document_slots.h"
 #include "workspace/frmMain.h"
@@ -381,6 +383,53 @@ TEST_F(TurningCommandsTest, MenusFollowTheSetupEntry) {
         EXPECT_EQ(seenCaptions, submenus[i].captions) << submenus[i].name;
     }
     EXPECT_EQ(entries[8]->objectName(), "ProcessMDrill") << "the rotary-tool submenus come after";
+}
+
+}  // namespace
+}  // namespace brennvik
+
+namespace brennvik {
+namespace {
+
+// Writing a material value floors the variable itself, so the dialogs that
+// are pre-filled from it afterwards show it floored. The face and diameter
+// roughing used to write copies of the material's OD and origin.
+TEST_F(TurningCommandsTest, RoughingFloorsTheMaterialValuesItWrites) {
+    StartWithDocument();
+    auto readBox = [](const char *box, QString *text) {
+        return [box, text](frmProcess *f) {
+            *text = BoxText(f, box);
+            f->Command2->click();
+        };
+    };
+    const auto faceAndDiameter = Confirm({{"V", "100"}, {"StartX", "40"}, {"L", "0.5"}});
+    // Never confirmed, the OD is empty; written by the face pass it holds 0.
+    QString endX;
+    RunCommand("ProcessRoughOD", readBox("EndX", &endX));
+    EXPECT_EQ(endX, "");
+    ASSERT_TRUE(RunCommand("ProcessRoughFaceOD", faceAndDiameter));
+    RunCommand("ProcessRoughOD", readBox("EndX", &endX));
+    EXPECT_EQ(endX, "0");
+
+    // The origin 1.0015 is written 1.001 by the face passes and holds that;
+    // pre-filled so, it is floored once more where a block writes it (the
+    // double of 1.001 lies a hair below it).
+    ScriptNextModal([](QWidget *w) {
+        auto *d = qobject_cast<frmUGC *>(w);
+        d->Text9->setText(QStringLiteral("1.0015"));
+        d->Text5->setText(QStringLiteral("60"));
+        d->Command1->click();
+    });
+    ShowMaterialDialog();
+    ASSERT_TRUE(RunCommand("ProcessRoughFaceOD", faceAndDiameter));
+    EXPECT_TRUE(m_pane->Text().contains("\r\nNT01     Z1.001 G96 S100\r\n"));
+    QString startZ;
+    RunCommand("ProcessRoughFace", readBox("StartZ", &startZ));
+    EXPECT_EQ(startZ, "1.001");
+    ASSERT_TRUE(RunCommand("ProcessRoughFace", Confirm({{"V", "100"}})));
+    EXPECT_TRUE(m_pane->Text().contains("\r\nNT01     Z1 G96 S100\r\n"));
+    ASSERT_TRUE(RunCommand("ProcessDrillHss", Confirm({{"V", "100"}, {"U", "10"}})));
+    EXPECT_TRUE(m_pane->Text().contains("\r\nNT08 G74 X0 Z0 K45.999 D5 L1 F0.12\r\n")) << m_pane->Text().toStdString();
 }
 
 }  // namespace

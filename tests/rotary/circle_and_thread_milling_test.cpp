@@ -226,6 +226,21 @@ TEST_F(ThreadMillingTest, PitchFlooredByTheHeader) {
               "N000     X-5 Y0 Z-8.458 L5|N000     X-1.234 Y-3.766 Z-8.15 L3.766");
 }
 
+// The arcs write the centre's Y itself, floored again (its double of 1.001
+// lies below 1.001); the exit's offset from it used to take the Y of
+// before, 1.001.
+TEST_F(ThreadMillingTest, ExitOffsetFromTheCentreYTheArcsWrite) {
+    SetMachine(Machine::Multus);
+    g_StartZ = 1.0015;
+    const QStringList lines = BlockLines(BuildTiltedThreadBlock());
+    const int start = lines.indexOf("N000 G00 X0 Y1.001 Z50");
+    ASSERT_GE(start, 0) << lines.join('\n').toStdString();
+    EXPECT_EQ(lines.mid(start + 3, 6).join('|').toStdString(),
+              "N000     X-1 Y5 F=SB*0.1 G41|N000 G03 X-5 Y1 Z-9.75 L4|N000     X5 Y1 Z-9.25 L5|"
+              "N000     X-5 Y1 Z-8.75 L5|N000     X-1 Y-3 Z-8.5 L4|N000 G01 X0 Y1 F=SB*1 G40");
+    EXPECT_EQ(g_StartZ, 1);
+}
+
 // Before OSP-U100 the rotary tool's M62 follows the approach on a line of
 // its own.
 TEST_F(ThreadMillingTest, M62BeforeOspU100) {

@@ -123,26 +123,9 @@ TEST_F(ProbeMeasuringTest, OutsideMeasuringIsOneCallLine) {
     EXPECT_EQ(OutsideMeasuringCall(), "N000 CALL OXMS\r\n");
 }
 
-// Starting from X60 Z5 and measuring at Z-10. The C axis: approach
-// distance 3, shift angle 10, groove width 5 degrees, the feature at C10.7
-// (a single-precision box, written as typed); the Z axis: approach 4,
-// overtravel 2. The second touch and the good band are left out; W is the
-// C axis's groove width, and a Z-axis case that leaves out the reject band
-// sets it to 0.
-void ZeroOffsetValues() {
-    g_ParamV = 3;
-    g_ParamF = 10;
-    g_ParamW = 5;
-    g_ParamD = 4;
-    g_ParamL = 2;
-    g_ParamU = 0;
-    g_ParamC = 0;
-    g_StartX = 60;
-    g_StartZ = 5;
-    g_EndZ = -10;
-    g_EndC = 10.7f;
-}
-using ZeroOffsetTest = ProbeTest<ZeroOffsetValues>;
+// The C axis's feature at C10.7 (a single-precision box whose single floors
+// to 10.7); a Z-axis case that leaves out the reject band sets W to 0.
+using ZeroOffsetTest = ProbeTest<SetZeroOffsetExample>;
 
 TEST_F(ZeroOffsetTest, BlocksOfTheCAndZAxes) {
     EXPECT_EQ(BuildZeroOffsetBlock(ZeroOffsetAxis::C),

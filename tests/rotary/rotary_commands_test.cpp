@@ -134,6 +134,18 @@ TEST_F(RotaryCommandsTest, WorkedExamplesFromTheMenu) {
     ExpectBlockAtTheCaret("SipndleTap_2", kSpindleTapBoxes, kSpindleTapGolden);
 }
 
+// The boxes of the single-precision values as typed into the dialog: 2.01
+// was written 2.009 when its single was floored as a double.
+TEST_F(RotaryCommandsTest, SingleBoxesFromTheMenu) {
+    StartWithDocument();
+    g_ToolFrom = false;
+    auto boxes = kFaceDrillBoxes;
+    boxes.push_back({"StartC", "2.01"});
+    boxes.push_back({"C", "4"});
+    ASSERT_TRUE(RunCommand("ProcessMDrillFace", Confirm(boxes)));
+    EXPECT_TRUE(m_pane->Text().contains("\r\nN000 G181 C2.01 X40 Z-20 K48 F=SB*0.1 Q4\r\n")) << m_pane->Text().toStdString();
+}
+
 TEST_F(RotaryCommandsTest, CancelAndCloseBoxChangeNothing) {
     ExpectCancelAndCloseBoxInsertNothing(std::vector<const char *>(std::begin(kCommands), std::end(kCommands)));
 }

@@ -228,30 +228,5 @@ TEST_F(RotaryFrameTest, ToolShapeLines) {
               QStringList({"NOEX VTLIN[5]=35 VTLFN[5]=1", "NOEX VTLD[5]=10 VTLL[5]=24.75"}));
 }
 
-// A single-precision box means the decimal number typed into it: the words
-// show it as typed, and the variable keeps it floored to thousandths.
-TEST_F(RotaryFrameTest, SinglePrecisionValuesAsTyped) {
-    const struct {
-        const char *typed;
-        const char *written;
-    } cases[] = {
-        {"10.3", "10.3"}, {"10.7", "10.7"}, {"0.251", "0.251"}, {"359.999", "359.999"},
-        {"-45.3", "-45.3"}, {"12.3456", "12.345"},
-    };
-    for (const auto &c : cases) {
-        const float typed = CSng(Val(c.typed));
-        g_StartC = typed;
-        g_EndC = typed;
-        const QString drill = BlockLines(BuildFaceDrillBlock())[3];
-        EXPECT_TRUE(drill.startsWith(QStringLiteral("N000 G181 C") + c.written + " X40")) << drill.toStdString();
-        EXPECT_EQ(g_StartC, CSng(Val(c.written))) << c.typed;
-        g_StartC = typed;
-        const QStringList contour = BlockLines(BuildFaceContourBlock());
-        EXPECT_TRUE(contour[2].startsWith(QStringLiteral("NT05 G00 C") + c.written + " X200")) << c.typed;
-        EXPECT_TRUE(contour[6].startsWith(QStringLiteral("N000 G101 C") + c.written + " X")) << c.typed;
-        EXPECT_EQ(DecimalValue(typed), Val(c.typed)) << c.typed;
-    }
-}
-
 }  // namespace
 }  // namespace brennvik

@@ -12,6 +12,24 @@
 
 namespace brennvik {
 
+// The probe's zero offsets, starting from X60 Z5 and measuring at Z-10. The
+// C axis: approach distance 3, shift angle 10, groove width 5 degrees, the
+// feature at C10.7; the Z axis: approach 4, overtravel 2. The second touch
+// and the good band are left out; W is the C axis's groove width.
+inline void SetZeroOffsetExample() {
+    g_ParamV = 3;
+    g_ParamF = 10;
+    g_ParamW = 5;
+    g_ParamD = 4;
+    g_ParamL = 2;
+    g_ParamU = 0;
+    g_ParamC = 0;
+    g_StartX = 60;
+    g_StartZ = 5;
+    g_EndZ = -10;
+    g_EndC = 10.7f;
+}
+
 class RotaryBlockTest : public GeneratorTest {
 protected:
     void SetUp() override {

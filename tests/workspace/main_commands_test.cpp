@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -203,6 +204,20 @@ TEST_F(MainCommandsTest, CalculatorsThisProgramStartedAreClosedAtExitAndNoOthers
     EXPECT_EQ(other.state(), QProcess::Running);
     other.kill();
     other.waitForFinished();
+}
+
+// The calculator's process object was never freed: the program's end came
+// before the calculator's, and the leak checker found the object at exit.
+TEST_F(MainCommandsTest, TheCalculatorsProcessIsOwnedAndFreedAtExit) {
+    Store("CalculatorProgram", Script("calculator", "exec sleep 30\n"));
+    frmMain *m = StartMain();
+    m->RunCommand(QStringLiteral("mnuToolsCalculator"));
+    const QList<QProcess *> owned = QCoreApplication::instance()->findChildren<QProcess *>();
+    ASSERT_EQ(owned.size(), 1) << "owned by the application while it runs";
+    const QPointer<QProcess> process = owned[0];
+    CloseMain();
+    EXPECT_TRUE(process.isNull()) << "freed when the calculator is closed at exit";
+    EXPECT_TRUE(ProcessEnded(g_CalculatorTask));
 }
 
 TEST_F(MainCommandsTest, HelpFileGoesToTheViewerAsOneArgumentEvenWithABlankInItsFolder) {

@@ -3,6 +3,9 @@
 #include "support/fixtures.h"
 #include "workspace/runtime.h"
 
+#include <type_traits>
+#include <utility>
+
 namespace brennvik {
 namespace {
 
@@ -45,10 +48,19 @@ TEST(FormatNcNumberTest, FloatVariableIsFlooredInSinglePrecision) {
     EXPECT_EQ(FormatNcNumber(small), "-0.001");
 }
 
+// A value the formatting may not floor has to be passed as a copy on
+// purpose: a constant variable would silently keep its unfloored value.
+template <typename T, typename = void>
+struct Formattable : std::false_type {};
+template <typename T>
+struct Formattable<T, std::void_t<decltype(FormatNcNumber(std::declval<T>()))>> : std::true_type {};
+static_assert(Formattable<double &>::value && Formattable<float &>::value && Formattable<double>::value);
+static_assert(!Formattable<const double &>::value && !Formattable<const float &>::value);
+
 TEST(FormatNcNumberTest, TemporariesAndTexts) {
     const double kept = 1.2345;
     EXPECT_EQ(FormatNcNumber(kept * 2), "2.469");
-    EXPECT_EQ(FormatNcNumber(kept), "1.234");
+    EXPECT_EQ(FormatNcNumber(double(kept)), "1.234");
     EXPECT_EQ(kept, 1.2345);
     EXPECT_EQ(FormatNcNumber(7), "7");
     EXPECT_EQ(FormatNcNumber(QStringLiteral("12.3456")), "12.345");
@@ -77,10 +89,13 @@ TEST(FormatNcNumberTest, LargeSinglesInPlainDigits) {
     } cases[] = {
         {9999999.0f, "9999999"},   {10000000.0f, "10000000"},    {16777216.0f, "16777216"},
         {-12345678.0f, "-12345678"}, {2.5e9f, "2500000000"},
+        // The single product of these does not come back to the whole number.
+        {10000021.0f, "10000021"}, {123456789.0f, "123456792"},
     };
     for (const auto &c : cases) {
         float v = c.v;
         EXPECT_EQ(FormatNcNumber(v), QString::fromLatin1(c.text)) << c.text;
+        EXPECT_EQ(v, c.v) << c.text;
     }
 }
 

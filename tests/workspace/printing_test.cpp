@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QMessageLogContext>
 #include <QPrinter>
 #include <QProcess>
 #include <QProgressDialog>
@@ -88,19 +89,52 @@ TEST_F(PrintingTest, TwoHundredLinesInTwoColumnsPrintAsLaidOut) {
     EXPECT_EQ(body.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"), text);
 }
 
-TEST_F(PrintingTest, APrinterThatCannotStartIsReportedAndTheDocumentStaysAsItWas) {
+// The toolkit's warnings while `run` runs.
+QStringList WarningsDuring(const std::function<void()> &run) {
+    static QStringList *caught = nullptr;
+    QStringList warnings;
+    caught = &warnings;
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &m) {
+        caught->append(m);
+    });
+    run();
+    qInstallMessageHandler(previous);
+    caught = nullptr;
+    return warnings;
+}
+
+// Printing with no printer, or into a PDF file that cannot be written, used
+// to paint on the device all the same: the toolkit refused and said so on
+// the terminal ("QPainter::begin(): Returned false").
+TEST_F(PrintingTest, APrinterThatCannotStartIsReportedAndNeverPaintedOn) {
+    const struct {
+        const char *what;
+        QString pdf;
+        QString reason;
+    } cases[] = {
+        {"no printer and no PDF file", QString(), QStringLiteral("プリンターがありません。")},
+        {"a PDF file in a missing folder", m_dir.filePath(QStringLiteral("no such folder/listing.pdf")),
+         m_dir.filePath(QStringLiteral("no such folder/listing.pdf"))},
+    };
     StartMain();
     m_main->mnuFileNew_Click();
     RichTextPane *pane = g_Documents[1]->txtText;
     pane->LoadText(QStringLiteral("N0001 G00\r\n"));
     pane->SetDataChanged(false);
-    Printer::Instance().Device()->setOutputFileName(m_dir.filePath(QStringLiteral("no such folder/listing.pdf")));
-    m_main->mnuFilePrint_Click();
-    ASSERT_EQ(Prompts().size(), 1u);
-    EXPECT_TRUE(Prompts()[0].startsWith(QStringLiteral("プリンターを開始できません。"))) << Prompts()[0].toStdString();
-    EXPECT_EQ(m_msgBoxes[0].title, "プリント");
-    EXPECT_EQ(pane->Text(), "N0001 G00\r\n");
-    EXPECT_FALSE(pane->DataChanged());
+    for (const auto &c : cases) {
+        m_msgBoxes.clear();
+        QPrinter *device = Printer::Instance().Device();
+        ASSERT_EQ(device->outputFormat(), QPrinter::PdfFormat) << "the tests run without a printer";
+        device->setOutputFileName(c.pdf);
+        const QStringList warnings = WarningsDuring([this] { m_main->mnuFilePrint_Click(); });
+        EXPECT_FALSE(warnings.join(u'\n').contains(QStringLiteral("QPainter"))) << c.what;
+        ASSERT_EQ(Prompts().size(), 1u) << c.what;
+        EXPECT_TRUE(Prompts()[0].startsWith(QStringLiteral("プリンターを開始できません。\r\n") + c.reason))
+            << Prompts()[0].toStdString();
+        EXPECT_EQ(m_msgBoxes[0].title, "プリント");
+        EXPECT_EQ(pane->Text(), "N0001 G00\r\n");
+        EXPECT_FALSE(pane->DataChanged());
+    }
 }
 
 // Printing shows its progress and stops at Cancel: the file it was writing

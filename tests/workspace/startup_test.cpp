@@ -9,10 +9,15 @@
 #include "workspace/workspace_state.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
 
 namespace brennvik {
 namespace {
@@ -43,6 +48,28 @@ TEST_F(StartupTest, EmptyStoreGivesEveryDefault) {
     EXPECT_EQ(g_M867Word, "");
     EXPECT_EQ(g_M866Line, "");
     for (int n = 1; n <= 5; ++n) EXPECT_FALSE(m->mnuFileRecentFile[size_t(n)]->isVisible());
+}
+
+// A desktop font without Japanese drew kanji and kana of one caption in two
+// different fallback faces.
+TEST_F(StartupTest, EveryCaptionIsInOneJapaneseFace) {
+    const QFont runnerFont = QApplication::font();
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+    frmMain *m = StartMain();
+    const QFont app = QApplication::font();
+    QApplication::setFont(runnerFont);
+
+    const QString family = QFontInfo(app).family();
+    EXPECT_TRUE(QFontDatabase::writingSystems(family).contains(QFontDatabase::Japanese)) << family.toStdString();
+    EXPECT_EQ(app.pointSizeF(), 9.0);  // the desktop's size
+    QMessageBox box;
+    const std::pair<const char *, QFont> kinds[] = {
+        {"menu", m->findChild<QMenu *>(QStringLiteral("Gcode"))->font()},
+        {"status bar", m->statusBar()->font()},
+        {"message box", box.font()},
+        {"tool tip", QApplication::font("QTipLabel")},
+    };
+    for (const auto &[kind, font] : kinds) EXPECT_EQ(QFontInfo(font).family(), family) << kind;
 }
 
 TEST_F(StartupTest, OnlyFileViewHelpAndNewOpenShowWithoutDocuments) {
