@@ -81,7 +81,8 @@ RichTextPane::RichTextPane(QWidget *parent) : QPlainTextEdit(parent) {
 }
 
 void RichTextPane::TellChange() {
-    if (!m_textChangePending) return;
+    // A whole-text write tells its change once its caret is in place.
+    if (!m_textChangePending || m_writing) return;
     m_textChangePending = false;
     m_dataChanged = true;
     emit Change();

@@ -75,20 +75,20 @@ void RichTextPane::WriteText(const QString &text, bool fresh) {
         d->setUndoRedoEnabled(true);
         d->setModified(false);
     }
-    m_writing = false;
     m_formatsUniform = true;
     m_uniformFormat = format;
     if (plain) {
         m_text = text;
         m_textKnown = true;
     }
-    TellChange();  // when the document had nothing to tell
     // The toolkit's load lays out the last page to size the scroll bars.
     if (fresh && isVisible()) LayOutLastPage();
     QTextCursor caret(d);
     if (fresh) caret.setCharFormat(format);
     else caret.setPosition(d->characterCount() - 1);
     setTextCursor(caret);
+    m_writing = false;
+    TellChange();
 }
 
 QTextCharFormat RichTextPane::RewriteFormat(bool fresh, const QTextCursor &end) const {
