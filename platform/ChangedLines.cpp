@@ -111,17 +111,23 @@ bool TakeContained(Collector &c) {
     return true;
 }
 
+qsizetype LineCount(QStringView t) { return Breaks(t) + (t.isEmpty() || t.endsWith(u'\n') ? 0 : 1); }
+
 // Line k of the one middle stands against line k of the other; equal
 // stretches are passed over as wholes. False when the middles do not have
 // as many lines.
 bool TakeLineByLine(Collector &c) {
     const QStringView o = c.oldMiddle, n = c.newMiddle;
+    const qsizetype lines = LineCount(o);
+    if (lines != LineCount(n)) return false;
     struct Span {
         qsizetype oldFrom, oldTo, newFrom, newTo, line;
     };
     QList<Span> spans;
     qsizetype line = 0, rewritten = 0, lastChanged = -1, oi = 0, ni = 0;
-    while (oi < o.size() && ni < n.size()) {
+    // As soon as the runs would cost as much as rewriting all, all it is.
+    const auto wholeIsCheaper = [&] { return rewritten + kRunCostInLines * spans.size() >= lines; };
+    while (oi < o.size() && ni < n.size() && !wholeIsCheaper()) {
         // Up to the start of the next line that differs.
         const qsizetype equal = CommonPrefix(o.sliced(oi), n.sliced(ni));
         if (oi + equal == o.size() && ni + equal == n.size()) break;
@@ -143,10 +149,7 @@ bool TakeLineByLine(Collector &c) {
         oi += ol;
         ni += nl;
     }
-    if ((oi < o.size()) != (ni < n.size())) return false;
-    const QStringView rest = o.sliced(oi);
-    const qsizetype lines = line + Breaks(rest) + (rest.isEmpty() || rest.endsWith(u'\n') ? 0 : 1);
-    if (rewritten + kRunCostInLines * spans.size() >= lines)
+    if (wholeIsCheaper())
         c.Whole();
     else
         for (const Span &s : spans) c.Add(s.oldFrom, s.oldTo, s.newFrom, s.newTo, s.line);
