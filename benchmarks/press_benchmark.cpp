@@ -139,10 +139,13 @@ public:
         doc->txtText->SetSelStart(0);
         Settle();
     }
+    // Closes every document; their windows go at once, so that one press's
+    // documents do not weigh on the next.
     void CloseAll() {
         for (int n = 1; n <= kDocumentSlots; ++n)
             if (g_DocumentInUse[n] && g_Documents[n]) g_Documents[n]->Unload();
         Settle();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     // The focus in pane A, as after a click into it.
     bool FocusPane(frmDocument *doc) {
