@@ -330,10 +330,9 @@ void ViewSwitch(benchmark::State &state, bool on) {
 void ViewOn(benchmark::State &state) { ViewSwitch(state, true); }
 void ViewOff(benchmark::State &state) { ViewSwitch(state, false); }
 
-void PrintToPdf(benchmark::State &state) {
+// File > プリント of the open document into a PDF file.
+void PrintPresses(benchmark::State &state, const QString &pdf) {
     Session &s = Session::Get();
-    s.Open(Lines(state));
-    const QString pdf = s.Path(QStringLiteral("listing_%1.pdf").arg(Lines(state)));
     for (auto _ : state) {
         state.PauseTiming();
         QFile::remove(pdf);
@@ -347,7 +346,13 @@ void PrintToPdf(benchmark::State &state) {
     s.CloseAll();
 }
 
-// One line of so many characters, without a line end, printed to PDF.
+void PrintToPdf(benchmark::State &state) {
+    Session &s = Session::Get();
+    s.Open(Lines(state));
+    PrintPresses(state, s.Path(QStringLiteral("listing_%1.pdf").arg(Lines(state))));
+}
+
+// One line of so many characters, without a line end.
 void PrintOneLongLine(benchmark::State &state) {
     Session &s = Session::Get();
     frmDocument *doc = s.Open(12500);
@@ -356,18 +361,7 @@ void PrintOneLongLine(benchmark::State &state) {
     while (line.size() < state.range(0)) line += word;
     line.truncate(state.range(0));
     doc->txtText->LoadText(line);
-    const QString pdf = s.Path(QStringLiteral("line.pdf"));
-    for (auto _ : state) {
-        state.PauseTiming();
-        QFile::remove(pdf);
-        Printer::Instance().Device()->setOutputFileName(pdf);
-        state.ResumeTiming();
-        s.Main()->RunCommand(QStringLiteral("mnuFilePrint"));
-        Settle();
-    }
-    if (QFileInfo(pdf).size() == 0) state.SkipWithError("no PDF was written");
-    state.counters["pages"] = g_PageNo;
-    s.CloseAll();
+    PrintPresses(state, s.Path(QStringLiteral("line.pdf")));
 }
 
 void Save(benchmark::State &state) {
