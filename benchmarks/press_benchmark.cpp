@@ -36,6 +36,7 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <map>
 #include <random>
 
@@ -219,18 +220,26 @@ void ReplaceOne(benchmark::State &state) {
     s.CloseAll();
 }
 
+// Times `press` (with the events it causes) on the program as generated,
+// after `prepare` has set the press up, untimed.
+void TimePressOnFreshProgram(benchmark::State &state, frmDocument *doc, const std::function<void()> &prepare,
+                             const std::function<void()> &press) {
+    Session &s = Session::Get();
+    for (auto _ : state) {
+        state.PauseTiming();
+        s.Reload(doc, Lines(state));
+        prepare();
+        state.ResumeTiming();
+        press();
+        Settle();
+    }
+}
+
 void ReplaceAllOf(benchmark::State &state, const QString &what, const QString &with) {
     Session &s = Session::Get();
     frmDocument *doc = s.Open(Lines(state));
     frmReplace *d = ReplaceDialog(what, with);
-    for (auto _ : state) {
-        state.PauseTiming();
-        s.Reload(doc, Lines(state));
-        d->Check1->setChecked(true);
-        state.ResumeTiming();
-        d->AllChange->click();
-        Settle();
-    }
+    TimePressOnFreshProgram(state, doc, [d] { d->Check1->setChecked(true); }, [d] { d->AllChange->click(); });
     if (doc->txtText->Text().contains(what)) state.SkipWithError("not every match was replaced");
     d->close();
     s.CloseAll();
@@ -278,14 +287,7 @@ void SizeShiftAll(benchmark::State &state) {
     frmSizeShift *d = g_frmSizeShift;
     d->txtFind->setText(QStringLiteral("X"));
     d->txtValue->setText(QStringLiteral("1"));
-    for (auto _ : state) {
-        state.PauseTiming();
-        s.Reload(doc, Lines(state));
-        d->Check1->setChecked(true);
-        state.ResumeTiming();
-        d->AllChange->click();
-        Settle();
-    }
+    TimePressOnFreshProgram(state, doc, [d] { d->Check1->setChecked(true); }, [d] { d->AllChange->click(); });
     if (doc->txtText->Text() == s.Text(Lines(state))) state.SkipWithError("nothing was shifted");
     d->close();
     s.CloseAll();
@@ -295,18 +297,14 @@ void SizeShiftAll(benchmark::State &state) {
 void Renumber(benchmark::State &state) {
     Session &s = Session::Get();
     frmDocument *doc = s.Open(Lines(state));
-    for (auto _ : state) {
-        state.PauseTiming();
-        s.Reload(doc, Lines(state));
+    const auto openDialog = [&s] {
         s.Main()->RunCommand(QStringLiteral("mnuToolsNumberArrange"));
         frmNumberArrange *d = g_frmNumberArrange;
         d->StartNo->setText(QStringLiteral("10"));
         d->AddNo->setText(QStringLiteral("10"));
         d->FromTop->setChecked(true);
-        state.ResumeTiming();
-        d->Command1->click();
-        Settle();
-    }
+    };
+    TimePressOnFreshProgram(state, doc, openDialog, [] { g_frmNumberArrange->Command1->click(); });
     if (!doc->txtText->Text().contains(QStringLiteral("N010 "))) state.SkipWithError("nothing was numbered");
     s.CloseAll();
 }
@@ -314,15 +312,11 @@ void Renumber(benchmark::State &state) {
 void ViewSwitch(benchmark::State &state, bool on) {
     Session &s = Session::Get();
     frmDocument *doc = s.Open(Lines(state));
-    for (auto _ : state) {
-        state.PauseTiming();
-        s.Reload(doc, Lines(state));
-        if (!on) s.Main()->RunCommand(QStringLiteral("mnuAbView"));
+    const auto viewSwitch = [&s] { s.Main()->RunCommand(QStringLiteral("mnuAbView")); };
+    TimePressOnFreshProgram(state, doc, [&] {
+        if (!on) viewSwitch();
         Settle();
-        state.ResumeTiming();
-        s.Main()->RunCommand(QStringLiteral("mnuAbView"));
-        Settle();
-    }
+    }, viewSwitch);
     if (g_DocumentSplit[doc->Slot()] != on) state.SkipWithError("the view did not switch");
     s.CloseAll();
 }
