@@ -164,16 +164,14 @@ void frmNumberArrange::Command1_Click() {
     if (!ReadOptions(&options)) return;
     // The pane as it is now, and its own caret.
     TakeSearchSnapshot(pane);
-    const bool fromTop = FromTop->isChecked();
-    if (fromTop) g_CaretPos = 0;
-    else pane->viewport()->setCursor(Qt::WaitCursor);
+    if (FromTop->isChecked()) g_CaretPos = 0;
+    // The hourglass over every window, the pane's too, while the run lasts.
     BusyPointer busy;
     // A number beyond the largest is refused before anything changes.
     bool numbersFit = true;
     const QString renumbered = RenumberText(g_SearchSubject, g_CaretPos, options, &numbersFit);
     if (!numbersFit) {
         busy.Restore();
-        pane->viewport()->setCursor(Qt::IBeamCursor);
         MsgBox(kStartOrStepMessage, vbOKOnly | vbExclamation, kTitle);
         return;
     }
@@ -184,7 +182,6 @@ void frmNumberArrange::Command1_Click() {
     close();
     g_SearchSubject = renumbered;
     WriteSearchSubject(pane, int(g_SearchSubject.size()));
-    pane->viewport()->setCursor(Qt::IBeamCursor);
 }
 
 frmNumberArrange *LoadNumberArrangeDialog() {

@@ -16,5 +16,4 @@ void AppendProbeApproach() {
 
 void AppendProbeReturn() { AppendRotaryReturn(ReturnForm::Bare, MacTurnReturn::Direct); }
 
-
 }  // namespace brennvik
