@@ -30,7 +30,7 @@ const LabelledBox kCells[] = {
 
 }  // namespace
 
-frmChamfer::frmChamfer() : CalcWindow("frmChamfer", QStringLiteral("面取り"), ChamferAreaTwips()) {
+frmChamfer::frmChamfer() : DrawingCalculatorWindow("frmChamfer", QStringLiteral("面取り"), ChamferAreaTwips()) {
     Text1 = InputBox("Text1");
     Text2 = InputBox("Text2");
     Text3 = InputBox("Text3");

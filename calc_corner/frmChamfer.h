@@ -3,7 +3,7 @@
 // a chamfer at an outer or inner corner, with approach and nose-radius
 // compensation, inserted as two NC lines.
 
-#include "calc_tangent/CalcWindow.h"
+#include "calc_tangent/DrawingCalculatorWindow.h"
 
 class QGroupBox;
 class QLabel;
@@ -13,7 +13,7 @@ class QRadioButton;
 
 namespace brennvik {
 
-class frmChamfer : public CalcWindow {
+class frmChamfer : public DrawingCalculatorWindow {
     Q_OBJECT
 public:
     frmChamfer();

@@ -30,7 +30,7 @@ const LabelledBox kCells[] = {
 
 }  // namespace
 
-frmNeck::frmNeck() : CalcWindow("frmNeck", QStringLiteral("ヌスミ形状")) {
+frmNeck::frmNeck() : DrawingCalculatorWindow("frmNeck", QStringLiteral("ヌスミ形状")) {
     Text1 = InputBox("Text1");
     Text2 = InputBox("Text2");
     Text3 = InputBox("Text3");

@@ -2,7 +2,7 @@
 // The calculator "ヌスミ形状": the profile of a relief groove with an arc at
 // its bottom, its points and centre, and the whole profile as NC lines.
 
-#include "calc_tangent/CalcWindow.h"
+#include "calc_tangent/DrawingCalculatorWindow.h"
 
 class QGroupBox;
 class QLabel;
@@ -12,7 +12,7 @@ class QRadioButton;
 
 namespace brennvik {
 
-class frmNeck : public CalcWindow {
+class frmNeck : public DrawingCalculatorWindow {
     Q_OBJECT
 public:
     frmNeck();

@@ -63,7 +63,7 @@ QLabel *AxisCaption(QWidget *parent, const char *name, const QString &text) {
 
 }  // namespace
 
-frmXY_XC::frmXY_XC() : CalcWindow("frmXY_XC", QStringLiteral("XY-XC座標変換"), kAreaTwips) {
+frmXY_XC::frmXY_XC() : DrawingCalculatorWindow("frmXY_XC", QStringLiteral("XY-XC座標変換"), kAreaTwips) {
     // Input boxes of both modes first: they lead the tab order.
     QLineEdit **boxes[] = {&Text1, &Text2, &Text5, &Text6, &Text3, &Text4, &Text7, &Text8};
     const char *boxNames[] = {"Text1", "Text2", "Text5", "Text6", "Text3", "Text4", "Text7", "Text8"};
@@ -197,7 +197,7 @@ void frmXY_XC::FitReadouts() {
 
 void frmXY_XC::mouseMoveEvent(QMouseEvent *event) {
     Picture5->hide();
-    CalcWindow::mouseMoveEvent(event);
+    DrawingCalculatorWindow::mouseMoveEvent(event);
 }
 
 void XY_XC_Click() { ShowCalculator(g_frmXY_XC); }

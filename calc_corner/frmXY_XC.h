@@ -2,7 +2,7 @@
 // The calculator "XY-XC座標変換": two points of the face between X-Y and
 // X (diameter) / C, the line through them and its Y-axis mode position.
 
-#include "calc_tangent/CalcWindow.h"
+#include "calc_tangent/DrawingCalculatorWindow.h"
 
 class QGroupBox;
 class QLabel;
@@ -12,7 +12,7 @@ class QRadioButton;
 
 namespace brennvik {
 
-class frmXY_XC : public CalcWindow {
+class frmXY_XC : public DrawingCalculatorWindow {
     Q_OBJECT
 public:
     frmXY_XC();

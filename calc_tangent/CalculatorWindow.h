@@ -3,7 +3,7 @@
 // window without an owner, one instance per class, unloaded when closed;
 // boxes read and written by object name; Enter moving along the window's
 // Enter order; insertion at the caret of the current document.
-// CalcWindow (the drawing calculators) builds on it; the small windows
+// DrawingCalculatorWindow (the drawing calculators) builds on it; the small windows
 // that only compute a value build on it directly.
 
 #include "calc_form.h"

@@ -35,7 +35,7 @@ constexpr double kReadoutWidthTwips = 2415;
 
 }  // namespace
 
-frmCircleCircle::frmCircleCircle() : CalcWindow("frmCircleCircle", QStringLiteral("2円の交点")) {
+frmCircleCircle::frmCircleCircle() : DrawingCalculatorWindow("frmCircleCircle", QStringLiteral("2円の交点")) {
     SetReadoutWidthTwips(kReadoutWidthTwips);
     Text1 = InputBox("Text1");
     Text2 = InputBox("Text2");

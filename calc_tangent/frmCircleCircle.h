@@ -1,14 +1,14 @@
 #pragma once
 // The calculator "2円の交点": the two points where two circles cut each other.
 
-#include "CalcWindow.h"
+#include "DrawingCalculatorWindow.h"
 
 class QLineEdit;
 class QPushButton;
 
 namespace brennvik {
 
-class frmCircleCircle : public CalcWindow {
+class frmCircleCircle : public DrawingCalculatorWindow {
     Q_OBJECT
 public:
     frmCircleCircle();

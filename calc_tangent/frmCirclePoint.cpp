@@ -31,7 +31,7 @@ const LabelledBox kCells[] = {
 
 }  // namespace
 
-frmCirclePoint::frmCirclePoint() : CalcWindow("frmCirclePoint", QStringLiteral("円と接する点")) {
+frmCirclePoint::frmCirclePoint() : DrawingCalculatorWindow("frmCirclePoint", QStringLiteral("円と接する点")) {
     Text1 = InputBox("Text1");
     Text2 = InputBox("Text2");
     Text3 = InputBox("Text3");

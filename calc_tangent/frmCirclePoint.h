@@ -2,7 +2,7 @@
 // The calculator "円と接する点": the point of a circle where the tangent
 // runs at a given angle, and I and K from it to the centre.
 
-#include "CalcWindow.h"
+#include "DrawingCalculatorWindow.h"
 
 class QGroupBox;
 class QLineEdit;
@@ -11,7 +11,7 @@ class QRadioButton;
 
 namespace brennvik {
 
-class frmCirclePoint : public CalcWindow {
+class frmCirclePoint : public DrawingCalculatorWindow {
     Q_OBJECT
 public:
     frmCirclePoint();

@@ -37,7 +37,7 @@ const char kVerticalNote[] = "※X軸位置は接点１・接点２．接点３�
 
 }  // namespace
 
-frmLine2Circle2::frmLine2Circle2() : CalcWindow("frmLine2Circle2", QStringLiteral("2直線と2円の接点")) {
+frmLine2Circle2::frmLine2Circle2() : DrawingCalculatorWindow("frmLine2Circle2", QStringLiteral("2直線と2円の接点")) {
     // Input boxes first: they lead the tab order.
     QLineEdit **inputs[] = {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7, &Text8};
     for (int i = 0; i < 8; ++i) *inputs[i] = InputBox(QByteArray("Text" + QByteArray::number(i + 1)).constData());

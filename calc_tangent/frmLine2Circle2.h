@@ -3,7 +3,7 @@
 // that touch each other, with the tangent and contact points, the centres
 // and the I/K words of both arcs.
 
-#include "CalcWindow.h"
+#include "DrawingCalculatorWindow.h"
 
 class QGroupBox;
 class QLabel;
@@ -13,7 +13,7 @@ class QRadioButton;
 
 namespace brennvik {
 
-class frmLine2Circle2 : public CalcWindow {
+class frmLine2Circle2 : public DrawingCalculatorWindow {
     Q_OBJECT
 public:
     frmLine2Circle2();

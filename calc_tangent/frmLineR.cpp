@@ -35,7 +35,7 @@ const LabelledBox kCells[] = {
 
 }  // namespace
 
-frmLineR::frmLineR() : CalcWindow("frmLineR", QStringLiteral("直線と円の交点")) {
+frmLineR::frmLineR() : DrawingCalculatorWindow("frmLineR", QStringLiteral("直線と円の交点")) {
     Text1 = InputBox("Text1");
     Text2 = InputBox("Text2");
     Text3 = InputBox("Text3");

@@ -2,14 +2,14 @@
 // The calculator "直線と円の交点": the two points where a line, given by a
 // point and an angle, cuts a circle, with I and K from each to the centre.
 
-#include "CalcWindow.h"
+#include "DrawingCalculatorWindow.h"
 
 class QLineEdit;
 class QPushButton;
 
 namespace brennvik {
 
-class frmLineR : public CalcWindow {
+class frmLineR : public DrawingCalculatorWindow {
     Q_OBJECT
 public:
     frmLineR();

@@ -102,7 +102,7 @@ protected:
 
 }  // namespace
 
-frmLineRLine::frmLineRLine() : CalcWindow("frmLineRLine", QStringLiteral(" 2直線と接する円")) {
+frmLineRLine::frmLineRLine() : DrawingCalculatorWindow("frmLineRLine", QStringLiteral(" 2直線と接する円")) {
     // Input boxes first: they lead the tab order.
     Text1 = InputBox("Text1");
     Text2 = InputBox("Text2");

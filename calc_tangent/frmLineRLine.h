@@ -3,7 +3,7 @@
 // lines, its tangent points and I/K, and the nose-radius compensation of a
 // turning tool cutting it.
 
-#include "CalcWindow.h"
+#include "DrawingCalculatorWindow.h"
 
 #include <array>
 
@@ -16,7 +16,7 @@ class QRadioButton;
 
 namespace brennvik {
 
-class frmLineRLine : public CalcWindow {
+class frmLineRLine : public DrawingCalculatorWindow {
     Q_OBJECT
 public:
     frmLineRLine();

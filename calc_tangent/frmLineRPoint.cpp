@@ -36,7 +36,7 @@ const LabelledBox kCells[] = {
 
 }  // namespace
 
-frmLineRPoint::frmLineRPoint() : CalcWindow("frmLineRPoint", QStringLiteral("1点を通り直線と接する円")) {
+frmLineRPoint::frmLineRPoint() : DrawingCalculatorWindow("frmLineRPoint", QStringLiteral("1点を通り直線と接する円")) {
     Text1 = InputBox("Text1");
     Text2 = InputBox("Text2");
     Text3 = InputBox("Text3");
@@ -97,7 +97,7 @@ bool frmLineRPoint::eventFilter(QObject *watched, QEvent *event) {
             if (key == Qt::Key_Return || key == Qt::Key_Enter) Text9->setFocus(Qt::OtherFocusReason);
         }
     }
-    return CalcWindow::eventFilter(watched, event);
+    return DrawingCalculatorWindow::eventFilter(watched, event);
 }
 
 void LineCirclePoint_Click() { ShowCalculator(g_frmLineRPoint); }

@@ -3,7 +3,7 @@
 // touches a line, given by a point and an angle, and passes through an end
 // point; its centre, the start point where it touches the line, and I and K.
 
-#include "CalcWindow.h"
+#include "DrawingCalculatorWindow.h"
 
 class QGroupBox;
 class QLineEdit;
@@ -12,7 +12,7 @@ class QRadioButton;
 
 namespace brennvik {
 
-class frmLineRPoint : public CalcWindow {
+class frmLineRPoint : public DrawingCalculatorWindow {
     Q_OBJECT
 public:
     frmLineRPoint();

@@ -8,7 +8,7 @@
 #include "calc_corner/frmXY_XC.h"
 #include "calc_tangent/CalcPicture.h"
 #include "calc_tangent/qt_printing.h"
-#include "calc_tangent/calc_window_fixture.h"
+#include "calc_tangent/calculator_window_fixture.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -19,11 +19,11 @@
 namespace brennvik {
 namespace {
 
-class AngleConversionCuttingWindowsTest : public CalcWindowFixture {
+class AngleConversionCuttingWindowsTest : public CalculatorWindowFixture {
 protected:
     // Inserts go into an empty document.
     void SetUp() override {
-        CalcWindowFixture::SetUp();
+        CalculatorWindowFixture::SetUp();
         m_pane->SetText(QString());
     }
 

@@ -5,7 +5,7 @@
 #include "calc_corner/frmNeck.h"
 #include "calc_tangent/CalcPicture.h"
 #include "calc_tangent/qt_printing.h"
-#include "calc_tangent/calc_window_fixture.h"
+#include "calc_tangent/calculator_window_fixture.h"
 
 #include <QAction>
 #include <QLabel>
@@ -17,7 +17,7 @@
 namespace brennvik {
 namespace {
 
-class CornerWindowsTest : public CalcWindowFixture {
+class CornerWindowsTest : public CalculatorWindowFixture {
 protected:
     static QStringList Texts(std::initializer_list<QLineEdit *> boxes) {
         QStringList texts;

@@ -3,7 +3,7 @@
 #include "calc_corner/frmChamfer.h"
 #include "calc_corner/frmNeck.h"
 #include "calc_corner/frmXY_XC.h"
-#include "calc_tangent/calc_window_fixture.h"
+#include "calc_tangent/calculator_window_fixture.h"
 #include "calc_tangent/frmCircleCircle.h"
 #include "calc_tangent/frmCirclePoint.h"
 #include "calc_tangent/frmLine2Circle2.h"
@@ -22,7 +22,7 @@
 namespace brennvik {
 namespace {
 
-class ReadoutTest : public CalcWindowFixture {
+class ReadoutTest : public CalculatorWindowFixture {
 protected:
     // Moves the mouse over the drawing area to a pixel, as the user would.
     static void MoveOver(CalcPicture *picture, QPoint pixel) {
@@ -32,7 +32,7 @@ protected:
     }
 
     // Every read-out box shown over the drawing holds its whole text.
-    static void ExpectReadoutsFit(CalcWindow *w, const std::string &where) {
+    static void ExpectReadoutsFit(DrawingCalculatorWindow *w, const std::string &where) {
         for (QLabel *box : w->Picture1->findChildren<QLabel *>()) {
             if (!box->isVisible()) continue;
             const QFontMetrics metrics(box->font());
@@ -45,7 +45,7 @@ protected:
     }
 
     // Hovers the typical far position and the corners of the area.
-    static void HoverFarPositions(CalcWindow *w, QPointF typical, const std::string &where) {
+    static void HoverFarPositions(DrawingCalculatorWindow *w, QPointF typical, const std::string &where) {
         CalcPicture *picture = w->Picture1;
         std::vector<QPoint> pixels = {PixelOf(picture, typical)};
         const QRect area = picture->rect();
@@ -74,7 +74,7 @@ using Inputs = std::vector<std::pair<const char *, const char *>>;
 TEST_F(ReadoutTest, EveryDrawingCalculatorShowsItsFarPositionsWhole) {
     const struct {
         const char *entry;
-        std::function<CalcWindow *()> instance;
+        std::function<DrawingCalculatorWindow *()> instance;
         // A part whose drawing holds the typical position.
         Inputs inputs;
         QPointF typical;
@@ -106,7 +106,7 @@ TEST_F(ReadoutTest, EveryDrawingCalculatorShowsItsFarPositionsWhole) {
     };
     for (const auto &c : windows) {
         m_main->Entry(QString::fromLatin1(c.entry))->trigger();
-        CalcWindow *w = c.instance();
+        DrawingCalculatorWindow *w = c.instance();
         ASSERT_TRUE(w) << c.entry;
         ASSERT_TRUE(ActivateWindow(w)) << c.entry;
         for (const auto &[box, text] : c.inputs) TypeAndEnter(Child<QLineEdit>(w, box), text);

@@ -2,7 +2,7 @@
 // captions, read-out, views, the failure text), the rendering of a drawing,
 // and a small calculator built on the frame for its window behaviour.
 #include "calc_tangent/CalcPicture.h"
-#include "calc_tangent/CalcWindow.h"
+#include "calc_tangent/DrawingCalculatorWindow.h"
 #include "calc_tangent/calc_math.h"
 #include "calc_tangent/calc_render.h"
 #include "support/dialog_helpers.h"
@@ -184,9 +184,9 @@ TEST(CalcFrameTest, PlacementAtTheLowerRightStaysOnTheScreen) {
 }
 
 // A small calculator on the frame: one input, one result, a print button.
-class frmTestCalc : public CalcWindow {
+class frmTestCalc : public DrawingCalculatorWindow {
 public:
-    frmTestCalc() : CalcWindow("frmTestCalc", QStringLiteral("試験")) {
+    frmTestCalc() : DrawingCalculatorWindow("frmTestCalc", QStringLiteral("試験")) {
         Text1 = InputBox("Text1");
         Text2 = InputBox("Text2");
         Text3 = ResultBox("Text3");
@@ -223,7 +223,7 @@ protected:
     }
 };
 
-class CalcWindowTest : public ProgramFixture {
+class DrawingCalculatorWindowTest : public ProgramFixture {
 protected:
     void SetUp() override {
         ProgramFixture::SetUp();
@@ -239,7 +239,7 @@ protected:
     frmTestCalc *m_window = nullptr;
 };
 
-TEST_F(CalcWindowTest, LosingTheFocusRecomputesARepaintOnlyRedraws) {
+TEST_F(DrawingCalculatorWindowTest, LosingTheFocusRecomputesARepaintOnlyRedraws) {
     m_window->Text1->setFocus();
     m_window->Text1->setText(QStringLiteral("4"));
     QTest::keyClick(m_window->Text1, Qt::Key_Return);
@@ -262,7 +262,7 @@ TEST_F(CalcWindowTest, LosingTheFocusRecomputesARepaintOnlyRedraws) {
     EXPECT_EQ(m_window->Picture1->PrintedTexts(), QStringList({"PRINTED", FailureText()}));
 }
 
-TEST_F(CalcWindowTest, PlaneSwitchRelabelsRecomputesAndFocusesTheFirstBox) {
+TEST_F(DrawingCalculatorWindowTest, PlaneSwitchRelabelsRecomputesAndFocusesTheFirstBox) {
     m_window->Text2->setFocus();
     const int computed = m_window->computed;
     m_window->OptionXY->click();
@@ -280,7 +280,7 @@ TEST_F(CalcWindowTest, PlaneSwitchRelabelsRecomputesAndFocusesTheFirstBox) {
     EXPECT_EQ(m_window->Label3->text(), "Z");
 }
 
-TEST_F(CalcWindowTest, ReadoutFollowsTheMouseOverTheDrawingOnly) {
+TEST_F(DrawingCalculatorWindowTest, ReadoutFollowsTheMouseOverTheDrawingOnly) {
     m_window->Text1->setText(QStringLiteral("4"));
     m_window->Recalc();
     // The middle of the area is the scale's origin; a quarter up is X = 25 as a diameter.
@@ -299,7 +299,7 @@ QString PdfText(const QString &path) {
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-TEST_F(CalcWindowTest, PrintingDrawsOnWhiteThenComesBack) {
+TEST_F(DrawingCalculatorWindowTest, PrintingDrawsOnWhiteThenComesBack) {
     const QString pdf = m_dir.filePath(QStringLiteral("calc.pdf"));
     SetPrinterFactory([pdf] {
         auto printer = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
@@ -319,7 +319,7 @@ TEST_F(CalcWindowTest, PrintingDrawsOnWhiteThenComesBack) {
     EXPECT_TRUE(text.contains(u"印")) << text.toStdString();
 }
 
-TEST_F(CalcWindowTest, PrintingWithoutAPrinterOnlySaysSo) {
+TEST_F(DrawingCalculatorWindowTest, PrintingWithoutAPrinterOnlySaysSo) {
     SetPrinterFactory([] { return std::unique_ptr<QPrinter>(); });
     m_window->Text1->setText(QStringLiteral("4"));
     const int computed = m_window->computed;
@@ -331,7 +331,7 @@ TEST_F(CalcWindowTest, PrintingWithoutAPrinterOnlySaysSo) {
     EXPECT_FALSE(m_window->Picture3->isVisible());
 }
 
-TEST_F(CalcWindowTest, KeepInFrontAndInsertWithoutDocument) {
+TEST_F(DrawingCalculatorWindowTest, KeepInFrontAndInsertWithoutDocument) {
     m_window->SetKeepInFront(true);
     EXPECT_TRUE(m_window->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_TRUE(m_window->isVisible());

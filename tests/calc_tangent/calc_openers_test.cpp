@@ -4,7 +4,7 @@
 #include "calc_tangent/frmCirclePoint.h"
 #include "calc_tangent/frmLineR.h"
 #include "calc_tangent/frmLineRPoint.h"
-#include "calc_window_fixture.h"
+#include "calculator_window_fixture.h"
 #include "platform/WindowPrinter.h"
 
 #include <QPrinter>
@@ -15,16 +15,16 @@
 namespace brennvik {
 namespace {
 
-using CalcWindowOpenersTest = CalcWindowFixture;
+using CalculatorWindowOpenersTest = CalculatorWindowFixture;
 
-TEST_F(CalcWindowOpenersTest, EachOpenerShowsOneWindowAndASecondClickBringsItBack) {
+TEST_F(CalculatorWindowOpenersTest, EachOpenerShowsOneWindowAndASecondClickBringsItBack) {
     SetPrinterFactory([] { return std::unique_ptr<QPrinter>(); });
     const struct {
         const char *entry;
         const char *toolKey;
         const char *caption;
         const char *print;
-        std::function<CalcWindow *()> instance;
+        std::function<DrawingCalculatorWindow *()> instance;
     } openers[] = {
         {"LineCycle", "直線と円の交点", "直線と円の交点", "Command10", [] { return g_frmLineR.data(); }},
         {"LineCirclePoint", "1点を通り直線に接する円", "1点を通り直線と接する円", "Command10",
@@ -36,7 +36,7 @@ TEST_F(CalcWindowOpenersTest, EachOpenerShowsOneWindowAndASecondClickBringsItBac
         SCOPED_TRACE(o.entry);
         EXPECT_EQ(m_main->Entry(QString::fromLatin1(o.entry))->text(), QString::fromUtf8(o.toolKey));
         m_main->Entry(QString::fromLatin1(o.entry))->trigger();
-        CalcWindow *w = o.instance();
+        DrawingCalculatorWindow *w = o.instance();
         ASSERT_TRUE(w);
         EXPECT_TRUE(w->isVisible());
         EXPECT_EQ(w->windowTitle(), QString::fromUtf8(o.caption));

@@ -2,7 +2,7 @@
 // Enter and tab orders, the inserts of both points, the X-Y plane, the
 // failure of touching circles, and what it draws.
 #include "calc_tangent/frmCircleCircle.h"
-#include "calc_window_fixture.h"
+#include "calculator_window_fixture.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -11,7 +11,7 @@
 namespace brennvik {
 namespace {
 
-class frmCircleCircleTest : public CalcWindowFixture {
+class frmCircleCircleTest : public CalculatorWindowFixture {
 protected:
     frmCircleCircle *OpenWithExample() {
         frmCircleCircle *w = OpenFromEntry("CircleCircle", g_frmCircleCircle);

@@ -2,7 +2,7 @@
 // Enter order, both points, inserts without a line end, the X-Y plane, and
 // what it draws.
 #include "calc_tangent/frmCirclePoint.h"
-#include "calc_window_fixture.h"
+#include "calculator_window_fixture.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -11,7 +11,7 @@
 namespace brennvik {
 namespace {
 
-class frmCirclePointTest : public CalcWindowFixture {
+class frmCirclePointTest : public CalculatorWindowFixture {
 protected:
     frmCirclePoint *OpenWithExample() {
         frmCirclePoint *w = OpenFromEntry("CirclePoint", g_frmCirclePoint);

@@ -3,7 +3,7 @@
 // tabbed through, and inserting into a document.
 #include "calc_tangent/CalcPicture.h"
 #include "calc_tangent/frmLine2Circle2.h"
-#include "calc_window_fixture.h"
+#include "calculator_window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,11 +16,11 @@
 namespace brennvik {
 namespace {
 
-class frmLine2Circle2Test : public CalcWindowFixture {
+class frmLine2Circle2Test : public CalculatorWindowFixture {
 protected:
     // Inserts go into an empty document.
     void SetUp() override {
-        CalcWindowFixture::SetUp();
+        CalculatorWindowFixture::SetUp();
         m_pane->SetText(QString());
     }
 

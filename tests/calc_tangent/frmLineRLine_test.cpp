@@ -2,7 +2,7 @@
 // the toolbar, filled along its Enter order, switched between the planes,
 // and inserting into a document.
 #include "calc_tangent/frmLineRLine.h"
-#include "calc_window_fixture.h"
+#include "calculator_window_fixture.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -15,7 +15,7 @@
 namespace brennvik {
 namespace {
 
-class frmLineRLineTest : public CalcWindowFixture {
+class frmLineRLineTest : public CalculatorWindowFixture {
 protected:
     frmLineRLine *Open() { return OpenFromEntry("LineCircleLine", g_frmLineRLine); }
 

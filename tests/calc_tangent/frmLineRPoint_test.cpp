@@ -2,7 +2,7 @@
 // user meets it: filled along its Enter order, both circles, its inserts,
 // the X-Y plane, and what it draws.
 #include "calc_tangent/frmLineRPoint.h"
-#include "calc_window_fixture.h"
+#include "calculator_window_fixture.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -11,7 +11,7 @@
 namespace brennvik {
 namespace {
 
-class frmLineRPointTest : public CalcWindowFixture {
+class frmLineRPointTest : public CalculatorWindowFixture {
 protected:
     frmLineRPoint *OpenWithExample() {
         frmLineRPoint *w = OpenFromEntry("LineCirclePoint", g_frmLineRPoint);

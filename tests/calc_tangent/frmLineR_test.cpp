@@ -2,7 +2,7 @@
 // order, inserting every kind of line, switched to the X-Y plane, and
 // drawing its construction.
 #include "calc_tangent/frmLineR.h"
-#include "calc_window_fixture.h"
+#include "calculator_window_fixture.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -11,7 +11,7 @@
 namespace brennvik {
 namespace {
 
-class frmLineRTest : public CalcWindowFixture {
+class frmLineRTest : public CalculatorWindowFixture {
 protected:
     frmLineR *OpenWithExample() {
         frmLineR *w = OpenFromEntry("LineCycle", g_frmLineR);

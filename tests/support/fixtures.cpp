@@ -1,7 +1,7 @@
 #include "fixtures.h"
 
 #include "app/install_commands.h"
-#include "calc_tangent/CalcWindow.h"
+#include "calc_tangent/DrawingCalculatorWindow.h"
 #include "editing/renumber_settings.h"
 #include "editing/search_state.h"
 #include "platform/Clock.h"

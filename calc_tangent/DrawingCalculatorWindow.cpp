@@ -1,4 +1,4 @@
-#include "CalcWindow.h"
+#include "DrawingCalculatorWindow.h"
 
 #include "CalcPicture.h"
 #include "platform/ControlNames.h"
@@ -44,7 +44,8 @@ void SetCaptionOf(QWidget *control, const QString &caption) {
 
 }  // namespace
 
-CalcWindow::CalcWindow(const char *name, const QString &caption, QSizeF areaTwips) : CalculatorWindow(name, caption) {
+DrawingCalculatorWindow::DrawingCalculatorWindow(const char *name, const QString &caption, QSizeF areaTwips)
+    : CalculatorWindow(name, caption) {
     setMouseTracking(true);
     Picture1 = new CalcPicture(areaTwips, this);
     Picture3 = Named(new QLabel(Picture1), "Picture3");
@@ -58,13 +59,13 @@ CalcWindow::CalcWindow(const char *name, const QString &caption, QSizeF areaTwip
     Picture3->setAttribute(Qt::WA_TransparentForMouseEvents);
     Picture3->hide();
     SetReadoutWidthTwips(kReadoutWidthTwips);
-    connect(Picture1, &CalcPicture::MouseMoved, this, &CalcWindow::ShowReadout);
+    connect(Picture1, &CalcPicture::MouseMoved, this, &DrawingCalculatorWindow::ShowReadout);
     connect(Picture1, &CalcPicture::DrawingShown, this, [this] { FitReadouts(); });
 }
 
-CalcWindow::~CalcWindow() = default;
+DrawingCalculatorWindow::~DrawingCalculatorWindow() = default;
 
-bool CalcWindow::Recalc() {
+bool DrawingCalculatorWindow::Recalc() {
     CalcForm form = ReadForm();
     Drawing drawing = Picture1->CurrentDrawing();
     const bool solved = RunRecalc([this](CalcForm &f, Drawing &d) { Compute(f, d); }, form, drawing);
@@ -73,9 +74,11 @@ bool CalcWindow::Recalc() {
     return solved;
 }
 
-Plane CalcWindow::CurrentPlane() const { return OptionXY && OptionXY->isChecked() ? Plane::XY : Plane::XZ; }
+Plane DrawingCalculatorWindow::CurrentPlane() const {
+    return OptionXY && OptionXY->isChecked() ? Plane::XY : Plane::XZ;
+}
 
-void CalcWindow::OptionPlane_Click() {
+void DrawingCalculatorWindow::OptionPlane_Click() {
     const Plane plane = CurrentPlane();
     for (QWidget *control : m_planeCaptions) SetCaptionOf(control, PlaneCaption(CaptionOf(control), plane));
     PlaneChanged(plane);
@@ -83,7 +86,7 @@ void CalcWindow::OptionPlane_Click() {
     if (m_firstBox) m_firstBox->setFocus(Qt::OtherFocusReason);
 }
 
-void CalcWindow::PrintWindow() {
+void DrawingCalculatorWindow::PrintWindow() {
     std::unique_ptr<QPrinter> printer = OpenDefaultPrinter();
     if (!printer) {
         MsgBox(QStringLiteral("プリンターが見つかりません。"), vbOKOnly | vbExclamation, QStringLiteral("印刷"));
@@ -99,7 +102,7 @@ void CalcWindow::PrintWindow() {
     if (!printed) MsgBox(QStringLiteral("印刷できませんでした。"), vbOKOnly | vbExclamation, QStringLiteral("印刷"));
 }
 
-void CalcWindow::SetKeepInFront(bool inFront) {
+void DrawingCalculatorWindow::SetKeepInFront(bool inFront) {
     if (bool(windowFlags() & Qt::WindowStaysOnTopHint) == inFront) return;
     const bool shown = isVisible();
     setWindowFlag(Qt::WindowStaysOnTopHint, inFront);
@@ -107,46 +110,46 @@ void CalcWindow::SetKeepInFront(bool inFront) {
     if (shown) show();
 }
 
-void CalcWindow::InputLeft(QLineEdit *, bool) { Recalc(); }
+void DrawingCalculatorWindow::InputLeft(QLineEdit *, bool) { Recalc(); }
 
-QLineEdit *CalcWindow::InputBox(const char *name, const QString &toolTip) {
+QLineEdit *DrawingCalculatorWindow::InputBox(const char *name, const QString &toolTip) {
     QLineEdit *box = EditBox(name, [this](QLineEdit *left, bool edited) { InputLeft(left, edited); }, toolTip);
     if (!m_firstBox) m_firstBox = box;
     return box;
 }
 
-int CalcWindow::StandardBoxWidth() { return TwipsToPixels(1095); }
+int DrawingCalculatorWindow::StandardBoxWidth() { return TwipsToPixels(1095); }
 
-void CalcWindow::PlaceLabelledBox(QGridLayout *grid, const LabelledBox &cell, int boxWidth) {
+void DrawingCalculatorWindow::PlaceLabelledBox(QGridLayout *grid, const LabelledBox &cell, int boxWidth) {
     QLineEdit *box = findChild<QLineEdit *>(QString::fromLatin1(cell.box));
     box->setFixedWidth(boxWidth);
     grid->addWidget(Label(cell.label, QString::fromUtf8(cell.caption)), cell.row, cell.column, Qt::AlignRight);
     grid->addWidget(box, cell.row, cell.column + 1);
 }
 
-QRadioButton *CalcWindow::RecalcOption(QWidget *parent, const char *name, const QString &caption) {
+QRadioButton *DrawingCalculatorWindow::RecalcOption(QWidget *parent, const char *name, const QString &caption) {
     auto *option = Named(new QRadioButton(caption, parent), name);
     connect(option, &QRadioButton::clicked, this, [this] { Recalc(); });
     return option;
 }
 
-QCheckBox *CalcWindow::RecalcCheck(QWidget *parent, const char *name, const QString &caption) {
+QCheckBox *DrawingCalculatorWindow::RecalcCheck(QWidget *parent, const char *name, const QString &caption) {
     auto *check = Named(new QCheckBox(caption, parent), name);
     connect(check, &QCheckBox::clicked, this, [this] { Recalc(); });
     return check;
 }
 
-QPushButton *CalcWindow::PointInsertButton(const char *name, QLineEdit *x, QLineEdit *z) {
+QPushButton *DrawingCalculatorWindow::PointInsertButton(const char *name, QLineEdit *x, QLineEdit *z) {
     return Button(name, QStringLiteral("X Z 挿入"),
                   [this, x, z] { Insert(PointLine(x->text(), z->text(), CurrentPlane())); });
 }
 
-QPushButton *CalcWindow::CentreInsertButton(const char *name, QLineEdit *i, QLineEdit *k) {
+QPushButton *DrawingCalculatorWindow::CentreInsertButton(const char *name, QLineEdit *i, QLineEdit *k) {
     return Button(name, QStringLiteral("I K 挿入"),
                   [this, i, k] { Insert(CentreLine(i->text(), k->text(), CurrentPlane())); });
 }
 
-QGroupBox *CalcWindow::PlaneFrame() {
+QGroupBox *DrawingCalculatorWindow::PlaneFrame() {
     Frame2 = Named(new QGroupBox(QStringLiteral("座標"), this), "Frame2");
     OptionXZ = Named(new QRadioButton(QStringLiteral("Ｘ-Ｚ"), Frame2), "OptionXZ");
     OptionXY = Named(new QRadioButton(QStringLiteral("Ｘ－Ｙ"), Frame2), "OptionXY");
@@ -155,11 +158,12 @@ QGroupBox *CalcWindow::PlaneFrame() {
     layout->addWidget(OptionXZ);
     layout->addWidget(OptionXY);
     for (QRadioButton *option : {OptionXZ, OptionXY})
-        connect(option, &QRadioButton::clicked, this, &CalcWindow::OptionPlane_Click);
+        connect(option, &QRadioButton::clicked, this, &DrawingCalculatorWindow::OptionPlane_Click);
     return Frame2;
 }
 
-QGroupBox *CalcWindow::SolutionFrame(const QString &caption, std::initializer_list<QRadioButton **> options) {
+QGroupBox *DrawingCalculatorWindow::SolutionFrame(const QString &caption,
+                                                  std::initializer_list<QRadioButton **> options) {
     auto *frame = Named(new QGroupBox(caption, this), "Frame1");
     auto *layout = new QHBoxLayout(frame);
     int number = 0;
@@ -173,7 +177,7 @@ QGroupBox *CalcWindow::SolutionFrame(const QString &caption, std::initializer_li
     return frame;
 }
 
-void CalcWindow::SetTabOrder(std::initializer_list<QWidget *> order) {
+void DrawingCalculatorWindow::SetTabOrder(std::initializer_list<QWidget *> order) {
     QWidget *previous = nullptr;
     for (QWidget *control : order) {
         if (previous) QWidget::setTabOrder(previous, control);
@@ -181,11 +185,11 @@ void CalcWindow::SetTabOrder(std::initializer_list<QWidget *> order) {
     }
 }
 
-void CalcWindow::SetPlaneCaptions(std::initializer_list<QWidget *> controls) {
+void DrawingCalculatorWindow::SetPlaneCaptions(std::initializer_list<QWidget *> controls) {
     m_planeCaptions.insert(m_planeCaptions.end(), controls.begin(), controls.end());
 }
 
-void CalcWindow::LayOut(QLayout *boxes, QLayout *side, std::initializer_list<QWidget *> notes) {
+void DrawingCalculatorWindow::LayOut(QLayout *boxes, QLayout *side, std::initializer_list<QWidget *> notes) {
     auto *middle = new QHBoxLayout;
     middle->addLayout(boxes);
     middle->addStretch();
@@ -197,27 +201,27 @@ void CalcWindow::LayOut(QLayout *boxes, QLayout *side, std::initializer_list<QWi
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void CalcWindow::RecalcWhenPictureFocused() {
+void DrawingCalculatorWindow::RecalcWhenPictureFocused() {
     Picture1->setFocusPolicy(Qt::StrongFocus);
     connect(Picture1, &CalcPicture::GotFocus, this, [this] { Recalc(); });
 }
 
-void CalcWindow::ShowReadout(QPointF position) {
+void DrawingCalculatorWindow::ShowReadout(QPointF position) {
     Picture1->setCursor(Qt::CrossCursor);
     Picture3->setText(ReadoutText(position.x(), position.y(), CurrentPlane()));
     Picture3->show();
 }
 
-void CalcWindow::SetReadoutWidthTwips(double twips) {
+void DrawingCalculatorWindow::SetReadoutWidthTwips(double twips) {
     m_readoutWidthTwips = twips;
     FitReadouts();
 }
 
-QSize CalcWindow::ReadoutDesignSize() const {
+QSize DrawingCalculatorWindow::ReadoutDesignSize() const {
     return {TwipsToPixels(m_readoutWidthTwips), TwipsToPixels(kReadoutHeightTwips)};
 }
 
-void CalcWindow::FitReadouts() {
+void DrawingCalculatorWindow::FitReadouts() {
     FitReadoutBox(Picture3, ReadoutDesignSize(), LongestReadouts(Picture1->CurrentDrawing().Scale(), CurrentPlane()), 0);
 }
 
@@ -231,7 +235,7 @@ void FitReadoutBox(QLabel *box, QSize design, const QStringList &longest, int le
     box->setGeometry(left, area->height() - size.height(), size.width(), size.height());
 }
 
-void CalcWindow::mouseMoveEvent(QMouseEvent *event) {
+void DrawingCalculatorWindow::mouseMoveEvent(QMouseEvent *event) {
     Picture3->hide();
     QWidget::mouseMoveEvent(event);
 }

@@ -23,7 +23,7 @@
 
 namespace brennvik {
 
-class CalcWindowFixture : public ProgramFixture {
+class CalculatorWindowFixture : public ProgramFixture {
 protected:
     void SetUp() override {
         ProgramFixture::SetUp();

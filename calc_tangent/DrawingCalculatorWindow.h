@@ -3,9 +3,9 @@
 // whose drawing area shows what the window's compute procedure drew. A
 // window is written on it in four steps:
 //
-//   class frmExample : public CalcWindow {
+//   class frmExample : public DrawingCalculatorWindow {
 //   public:
-//       frmExample() : CalcWindow("frmExample", QStringLiteral("例")) {
+//       frmExample() : DrawingCalculatorWindow("frmExample", QStringLiteral("例")) {
 //           Text1 = InputBox("Text1");            // recompute on losing the focus
 //           Text2 = ResultBox("Text2");           // locked, not in the tab order
 //           Option1 = RecalcOption(frame, "Option1", "1");
@@ -50,12 +50,12 @@ struct LabelledBox {
     int column;  // of the label; the box stands right of it
 };
 
-class CalcWindow : public CalculatorWindow {
+class DrawingCalculatorWindow : public CalculatorWindow {
     Q_OBJECT
 public:
     // `areaTwips`: the inside of the drawing area.
-    CalcWindow(const char *name, const QString &caption, QSizeF areaTwips = DefaultAreaTwips());
-    ~CalcWindow() override;
+    DrawingCalculatorWindow(const char *name, const QString &caption, QSizeF areaTwips = DefaultAreaTwips());
+    ~DrawingCalculatorWindow() override;
 
     // The drawing area, and the coordinate read-out lying over its lower-left corner.
     CalcPicture *Picture1 = nullptr;
