@@ -30,12 +30,15 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <functional>
 #include <map>
 #include <random>
@@ -156,17 +159,21 @@ public:
         return QApplication::focusWidget() == doc->txtText;
     }
 
-private:
-    Session() {
-        SetSettingsFilePath(m_dir.filePath(QStringLiteral("Brennvik.ini")));
-        UseInProcessKeyStates(false, false, false);
-        UseScreenAreas({QRect(0, 0, 1920, 1040)});
-        // Keep nothing, change the view, close without saving.
+    // Keep nothing, change the view, close without saving.
+    static void AnswerMessages() {
         SetMsgBoxResponder([](const MsgBoxCall &call) {
             if ((call.buttons & 7) == vbYesNoCancel) return vbNo;
             if ((call.buttons & 7) == vbYesNo) return vbYes;
             return vbOK;
         });
+    }
+
+private:
+    Session() {
+        SetSettingsFilePath(m_dir.filePath(QStringLiteral("Brennvik.ini")));
+        UseInProcessKeyStates(false, false, false);
+        UseScreenAreas({QRect(0, 0, 1920, 1040)});
+        AnswerMessages();
         SetFileDialogResponder([this](const FileDialogRequest &) { return m_openAnswer; });
         SetFontDialogResponder([](FontChoice &) { return false; });
         SetPrinterSetupResponder([](QPrinter *) { return false; });
@@ -358,6 +365,53 @@ void PrintOneLongLine(benchmark::State &state) {
     PrintPresses(state, s.Path(QStringLiteral("line.pdf")));
 }
 
+// ツール > ファイルの比較 on two documents whose first line, of so many
+// characters, differs in its last one: the time until its question stands on
+// the screen in a real message box, which is then answered No.
+void CompareLongLines(benchmark::State &state) {
+    Session &s = Session::Get();
+    s.CloseAll();
+    const QString word = QStringLiteral("N000 G01 X12.345 Z-6.789 ");
+    QString line;
+    while (line.size() < state.range(0)) line += word;
+    line.truncate(state.range(0));
+    for (const QChar last : {u'A', u'B'}) {
+        s.Main()->RunCommand(QStringLiteral("mnuFileNew"));
+        line[line.size() - 1] = last;
+        CurrentDocumentWindow()->txtText->LoadText(line + QStringLiteral("\r\n"));
+    }
+    g_CurrentDocument = 1;
+    Settle();
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point shown;
+    // Once the box has shown, its No button is clicked from its own event loop.
+    struct Answerer : QObject {
+        Clock::time_point *shown = nullptr;
+        bool eventFilter(QObject *o, QEvent *e) override {
+            auto *box = qobject_cast<QMessageBox *>(o);
+            if (box && e->type() == QEvent::Show)
+                QTimer::singleShot(0, box, [this, box] {
+                    *shown = Clock::now();
+                    box->button(QMessageBox::No)->click();
+                });
+            return false;
+        }
+    } answerer;
+    answerer.shown = &shown;
+    qApp->installEventFilter(&answerer);
+    SetMsgBoxResponder(nullptr);
+    for (auto _ : state) {
+        const Clock::time_point pressed = Clock::now();
+        s.Main()->RunCommand(QStringLiteral("mnuToolCompe"));
+        state.SetIterationTime(std::chrono::duration<double>(shown - pressed).count());
+        Settle();
+    }
+    qApp->removeEventFilter(&answerer);
+    s.AnswerMessages();
+    if (shown == Clock::time_point()) state.SkipWithError("no question was shown");
+    s.CloseAll();
+}
+
 void Save(benchmark::State &state) {
     Session &s = Session::Get();
     frmDocument *doc = s.Open(Lines(state));
@@ -437,6 +491,7 @@ BENCHMARK(ViewOn)->Apply([](auto *b) { Sizes(b, 3); });
 BENCHMARK(ViewOff)->Apply([](auto *b) { Sizes(b, 3); });
 BENCHMARK(PrintToPdf)->Apply([](auto *b) { Sizes(b, 1); });
 BENCHMARK(PrintOneLongLine)->Unit(benchmark::kMillisecond)->Iterations(1)->Arg(250000)->Arg(1000000);
+BENCHMARK(CompareLongLines)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1)->Arg(1000000);
 BENCHMARK(Save)->Apply([](auto *b) { Sizes(b, 5); });
 BENCHMARK(TypeInTheMiddle)->Apply([](auto *b) { Sizes(b, 20); });
 BENCHMARK(AwkReplaceAllRare)->Apply([](auto *b) { Sizes(b, 5); });

@@ -75,8 +75,9 @@ void mnuToolCompe_Click() {
             MarkRed(pane, d.current);
             MarkRed(g_Documents[d.slot]->txtText, d.other);
         }
-        const QString prompt = QStringLiteral("違いのある行\n") + d.current.text + u'\n' + d.other.text +
-                               QStringLiteral("\r\n続いて比較しますか？");
+        // Only the beginning of a long line: the red mark shows the whole of it.
+        const QString prompt = QStringLiteral("違いのある行\n") + QuotedText(d.current.text) + u'\n' +
+                               QuotedText(d.other.text) + QStringLiteral("\r\n続いて比較しますか？");
         if (MsgBox(prompt, vbYesNo | vbQuestion, kTitle) == vbNo) return;
     }
     // Lines beyond the end of the shorter document were not compared: say so.

@@ -83,7 +83,7 @@ void CountHits(int hits) {
 
 void ShowRunEndMessage(const QString &counted, const QString &notFound, const QString &title) {
     const QString prompt = g_HitCount != 0 ? NumberText(int(g_HitCount)) + counted
-                                           : u'"' + g_FindWhat + u'"' + notFound;
+                                           : u'"' + QuotedText(g_FindWhat) + u'"' + notFound;
     MsgBox(prompt, vbOKOnly, title);
 }
 

@@ -66,14 +66,15 @@ void mnuInsertFile_Click() {
     }
     const AnsiFileRead read = ReadAnsiFile(chosen);
     if (!read.ok) {
-        MsgBox(QStringLiteral("%1 を挿入できませんでした。\r\n%2").arg(chosen, read.error), vbOKOnly | vbExclamation);
+        MsgBox(QStringLiteral("%1 を挿入できませんでした。\r\n%2").arg(QuotedPath(chosen), read.error),
+               vbOKOnly | vbExclamation);
         return;
     }
     // Unreadable bytes would stay in the document as characters it cannot save.
     if (!read.readable) {
         const QString line = QString::number(read.bytes.left(read.firstChangedByte).count('\n') + 1);
         MsgBox(QStringLiteral("%1 の %2 行目に Shift-JIS として読めないバイトがあります。挿入しませんでした。")
-                   .arg(chosen, line),
+                   .arg(QuotedPath(chosen), line),
                vbOKOnly | vbExclamation);
         return;
     }

@@ -25,12 +25,15 @@ TurretParts PartsOfSlot(int n) {
 
 // The question before a split that the join would not give back as it was.
 bool UserAcceptsChangedRoundTrip(const QString &text) {
+    BusyPointer checking;
     const int line = FirstLineTheRoundTripChanges(text);
     if (line < 0) return true;
     QStringList lines = text.split(QStringLiteral("\r\n"));
     if (text.endsWith(QStringLiteral("\r\n"))) lines.removeLast();
-    const QString where = line < lines.size() ? QStringLiteral("%1 行目: %2").arg(QString::number(line + 1), lines[line])
-                                              : QStringLiteral("プログラムの終わり");
+    const QString where = line < lines.size()
+                              ? QStringLiteral("%1 行目: %2").arg(QString::number(line + 1), QuotedText(lines[line]))
+                              : QStringLiteral("プログラムの終わり");
+    checking.Restore();
     const QString prompt = QStringLiteral("AB表示にして元に戻すと、このプログラムは次の所から変わります。\r\n"
                                           "%1\r\n\r\nAB表示にしますか ?")
                                .arg(where);

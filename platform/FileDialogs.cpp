@@ -56,7 +56,7 @@ QString RunDialog(const FileDialogRequest &r) {
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
         const QString chosen = dialog.selectedFiles().constFirst();
         if ((r.flags & cdlOFNPathMustExist) && !QFileInfo(QFileInfo(chosen).absolutePath()).isDir()) {
-            MsgBox(QDir::toNativeSeparators(QFileInfo(chosen).absolutePath()) +
+            MsgBox(QuotedPath(QDir::toNativeSeparators(QFileInfo(chosen).absolutePath())) +
                        QStringLiteral("\r\nフォルダが見つかりません。"),
                    vbOKOnly | vbExclamation);
             continue;

@@ -10,9 +10,30 @@ MsgBoxResponder &Responder() {
     static MsgBoxResponder responder;
     return responder;
 }
+
+// Never half of a character outside the basic plane at either cut.
+QString Beginning(const QString &text, qsizetype count) {
+    if (count > 0 && text[count - 1].isHighSurrogate()) --count;
+    return text.left(count);
+}
+
+QString End(const QString &text, qsizetype count) {
+    if (count > 0 && text[text.size() - count].isLowSurrogate()) --count;
+    return text.right(count);
+}
 }  // namespace
 
 void SetMsgBoxResponder(MsgBoxResponder responder) { Responder() = std::move(responder); }
+
+QString QuotedText(const QString &text) {
+    if (text.size() <= kQuotedTextLimit) return text;
+    return Beginning(text, kQuotedTextLimit) + u'…';
+}
+
+QString QuotedPath(const QString &path) {
+    if (path.size() <= kQuotedPathLimit) return path;
+    return Beginning(path, kQuotedTextLimit / 2) + u'…' + End(path, kQuotedTextLimit / 2);
+}
 
 int MsgBox(const QString &prompt, int buttons, const QString &title) {
     MsgBoxCall call{prompt, buttons, title.isEmpty() ? ApplicationTitle() : title};

@@ -45,4 +45,19 @@ int MsgBox(const QString &prompt, int buttons = vbOKOnly, const QString &title =
 // Installs a responder; an empty one restores real boxes.
 void SetMsgBoxResponder(MsgBoxResponder responder);
 
+// A message box lays out every character it holds, and a line of a megabyte
+// (a program without line breaks, a binary opened by mistake) keeps the
+// toolkit busy for minutes. Messages quote a document's or a box's text, and
+// the paths they name, through these.
+constexpr qsizetype kQuotedTextLimit = 200;
+// The longest path a file system takes; no file that exists has a longer one.
+constexpr qsizetype kQuotedPathLimit = 4096;
+
+// The text whole up to kQuotedTextLimit characters, otherwise its beginning
+// and "…" that tells it goes on.
+QString QuotedText(const QString &text);
+// The path whole up to kQuotedPathLimit characters, otherwise its beginning,
+// "…" and its end, so that the file's name still shows.
+QString QuotedPath(const QString &path);
+
 }  // namespace brennvik

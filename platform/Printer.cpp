@@ -3,6 +3,7 @@
 #include "FontFallback.h"
 
 #include "Colors.h"
+#include "MsgBox.h"
 
 #include <QFile>
 #include <QPageLayout>
@@ -85,7 +86,7 @@ bool Printer::StartDoc(QString *error) {
             *error = m_device->outputFileName().isEmpty()
                          ? (m_device->printerName().isEmpty() ? QStringLiteral("プリンターがありません。")
                                                               : m_device->printerName())
-                         : m_device->outputFileName();
+                         : QuotedPath(m_device->outputFileName());
         }
         return false;
     }
@@ -124,7 +125,9 @@ bool Printer::EndDoc(QString *error) {
     if (!m_painter) return true;
     const bool ended = m_painter->end();
     m_painter.reset();
-    if (!ended && error) *error = m_device->outputFileName().isEmpty() ? m_device->printerName() : m_device->outputFileName();
+    if (!ended && error)
+        *error = m_device->outputFileName().isEmpty() ? m_device->printerName()
+                                                      : QuotedPath(m_device->outputFileName());
     return ended;
 }
 

@@ -101,7 +101,7 @@ QString ConditionFileWarning(const QString &path, const ConditionFileContent &co
     }
     const int rowsRead = int(content.records.size());
     if (badRows.isEmpty() && rowsRead >= kCuttingConditionRows) return QString();
-    QString text = QStringLiteral("加工条件ファイルの一部が使えません。\n") + path + u'\n';
+    QString text = QStringLiteral("加工条件ファイルの一部が使えません。\n") + QuotedPath(path) + u'\n';
     if (!badRows.isEmpty()) {
         text += QStringLiteral("主軸または切削水の欄が数値ではありません: ") + badRows.join(QStringLiteral("、"));
         if (unnamed > 0) text += QStringLiteral("、ほか %1 件").arg(unnamed);
@@ -118,7 +118,7 @@ QString ConditionFileWarning(const QString &path, const ConditionFileContent &co
 namespace {
 
 void ReportUnreadable(const QString &path, const QString &reason) {
-    MsgBox(QStringLiteral("加工条件ファイルを読み込めません。\n%1\n%2\n加工条件は前のままです。").arg(path, reason),
+    MsgBox(QStringLiteral("加工条件ファイルを読み込めません。\n%1\n%2\n加工条件は前のままです。").arg(QuotedPath(path), reason),
            vbOKOnly | vbExclamation, QStringLiteral("加工条件"));
 }
 

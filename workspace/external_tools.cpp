@@ -31,7 +31,7 @@ qint64 StartOrReport(const QString &program, const QStringList &arguments, const
     const qint64 task = program.isEmpty() ? 0 : StartProgram(program, arguments, windowTitle, &error);
     if (task != 0) return task;
     const QString what = program.isEmpty() ? QStringLiteral("起動するプログラムが決まっていません。")
-                                           : program + QStringLiteral(": ") + error;
+                                           : QuotedPath(program) + QStringLiteral(": ") + error;
     MsgBox(what + QStringLiteral("\r\n") + SettingHint(settingKey), vbOKOnly);
     return 0;
 }
@@ -58,7 +58,7 @@ QString HelpFilePath(const QString &fileName) {
 
 void ShowHelpFile(const QString &path) {
     if (!QFileInfo(path).isFile()) {
-        MsgBox(path + QStringLiteral("\r\nヘルプファイルが見つかりません。"), vbOKOnly);
+        MsgBox(QuotedPath(path) + QStringLiteral("\r\nヘルプファイルが見つかりません。"), vbOKOnly);
         return;
     }
     StartOrReport(HelpViewerProgram(), {path}, QString(), kHelpViewerKey);

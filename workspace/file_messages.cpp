@@ -1,6 +1,9 @@
 #include "file_messages.h"
 
 #include "document_slots.h"
+#include "platform/MsgBox.h"
+
+#include <algorithm>
 
 namespace brennvik {
 
@@ -17,6 +20,9 @@ int CountLineNumber(const Text &text, qsizetype position) {
 }
 
 bool IsLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
+
+// Files named in the message about files left out; the rest are counted.
+constexpr qsizetype kFilesNamed = 10;
 
 // Characters quoted on either side of a refused one in a long line.
 constexpr qsizetype kQuoteReach = 20;
@@ -71,10 +77,10 @@ QString ChangedBytesWarning(const QString &path, const QByteArray &bytes, qsizet
         return QStringLiteral("%1 の %2 行目に Shift-JIS として読めないバイトがあります。"
                               "読めないバイトは「\uFFFD」で表示しています。保存する前に直してください。\r\n"
                               "保存するとファイルのバイトが変わります。")
-            .arg(path, line);
+            .arg(QuotedPath(path), line);
     return QStringLiteral("%1 の %2 行目に、Shift-JIS では別の符号で書き戻される文字があります。\r\n"
                           "保存するとファイルのバイトが変わります。")
-        .arg(path, line);
+        .arg(QuotedPath(path), line);
 }
 
 QString UnsavableCharacterMessage(const QString &text, qsizetype badChar) {
@@ -85,18 +91,22 @@ QString UnsavableCharacterMessage(const QString &text, qsizetype badChar) {
 }
 
 QString OpenFailureMessage(const QString &path, FileProblem problem, const QString &platformText) {
-    return QStringLiteral("ファイルを開けません。\r\n%1\r\n%2").arg(path, ProblemText(problem, false, platformText));
+    return QStringLiteral("ファイルを開けません。\r\n%1\r\n%2")
+        .arg(QuotedPath(path), ProblemText(problem, false, platformText));
 }
 
 QString SaveFailureMessage(const QString &path, FileProblem problem, const QString &platformText) {
     return QStringLiteral("ファイルを保存できません。\r\n%1\r\n%2\r\n"
                           "保存していません。文書は開いたままで、変更もそのまま残っています。")
-        .arg(path, ProblemText(problem, true, platformText));
+        .arg(QuotedPath(path), ProblemText(problem, true, platformText));
 }
 
 QString FilesLeftOutMessage(const QStringList &paths) {
+    QStringList named;
+    for (qsizetype i = 0; i < std::min(paths.size(), kFilesNamed); ++i) named << QuotedPath(paths[i]);
+    if (paths.size() > kFilesNamed) named << QStringLiteral("ほか %1 件").arg(paths.size() - kFilesNamed);
     return QStringLiteral("同時に開けるファイルは %1 つまでです。次のファイルは開いていません。\r\n%2")
-        .arg(QString::number(kDocumentSlots), paths.join(QStringLiteral("\r\n")));
+        .arg(QString::number(kDocumentSlots), named.join(QStringLiteral("\r\n")));
 }
 
 }  // namespace brennvik

@@ -1,7 +1,8 @@
 #pragma once
 // The messages about program files: a file that cannot be opened or saved,
 // a character that cannot be saved, a file whose bytes a save would change,
-// files left out of a full set of documents.
+// files left out of a full set of documents. They name a path whole unless
+// it is longer than any file system takes.
 
 #include "platform/FileProblems.h"
 
@@ -30,7 +31,8 @@ QString ChangedBytesWarning(const QString &path, const QByteArray &bytes, qsizet
 QString OpenFailureMessage(const QString &path, FileProblem problem, const QString &platformText);
 QString SaveFailureMessage(const QString &path, FileProblem problem, const QString &platformText);
 
-// Files not opened because every document slot was taken.
+// Files not opened because every document slot was taken: the first ten
+// named, the rest counted.
 QString FilesLeftOutMessage(const QStringList &paths);
 
 }  // namespace brennvik
