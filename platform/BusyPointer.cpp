@@ -4,7 +4,16 @@
 
 namespace brennvik {
 
-BusyPointer::BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+namespace {
+int g_timesShown = 0;
+}  // namespace
+
+BusyPointer::BusyPointer() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ++g_timesShown;
+}
+
+int BusyPointer::TimesShown() { return g_timesShown; }
 
 BusyPointer::~BusyPointer() { Restore(); }
 

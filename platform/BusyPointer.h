@@ -11,6 +11,9 @@ public:
     BusyPointer(const BusyPointer &) = delete;
     BusyPointer &operator=(const BusyPointer &) = delete;
     void Restore();
+    // How often it has gone up since the program started: tests tell by it
+    // that work ran under it even where nothing else shows.
+    static int TimesShown();
 
 private:
     bool m_on = true;

@@ -16,15 +16,20 @@
 #include "workspace_state.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QThread>
 #include <QTimer>
+#include <QWindow>
 #include <QToolBar>
 
 #include <algorithm>
@@ -458,6 +463,24 @@ void frmMain::SaveWindowPlacement() {
     }
 }
 
+namespace {
+
+// Shows the window and lets it paint before work that holds the event loop.
+// The window system maps a window in its own time: a second at the most.
+void ShowBeforeLongWork(QWidget *window) {
+    window->show();
+    QElapsedTimer waited;
+    waited.start();
+    constexpr QEventLoop::ProcessEventsFlags kNoInput = QEventLoop::ExcludeUserInputEvents;
+    while (!(window->windowHandle() && window->windowHandle()->isExposed()) && waited.elapsed() < 1000) {
+        QCoreApplication::processEvents(kNoInput);
+        QThread::msleep(10);
+    }
+    QCoreApplication::processEvents(kNoInput);
+}
+
+}  // namespace
+
 void frmMain::MDIForm_Load(const QStringList &commandLineFiles) {
     // 1. Workspace settings, in their stored order.
     ApplyWindowPlacement();
@@ -492,10 +515,13 @@ void frmMain::MDIForm_Load(const QStringList &commandLineFiles) {
     }
     // 9.
     if (g_MainWindowHooks.loadCuttingConditions) g_MainWindowHooks.loadCuttingConditions();
-    // 10. Each argument is one path; an empty one opens nothing.
+    // 10. Each argument is one path; an empty one opens nothing. The window
+    // is on the screen first, so a long file loads under the busy pointer in
+    // view, not behind an empty screen.
     QStringList files = commandLineFiles;
     files.removeAll(QString());
     if (files.isEmpty()) return;
+    ShowBeforeLongWork(this);
     OpenFilesInNewDocuments(files);
     EnableDocumentCommands();
 }

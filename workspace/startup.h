@@ -12,8 +12,8 @@ class frmMain;
 using CommandInstaller = std::function<void(frmMain &)>;
 
 // The start-up procedure: creates the main window, lets `install` add every
-// subsystem's commands, loads and shows it with the files of the command
-// line, and switches Caps Lock on. Returns the main window's run result.
+// subsystem's commands, loads and shows it (before the files of the command
+// line are opened, when there are any), and switches Caps Lock on. Returns the main window's run result.
 int Main(const QStringList &commandLineFiles, const CommandInstaller &install);
 // Everything of Main but running the event loop.
 frmMain *StartUp(const QStringList &commandLineFiles, const CommandInstaller &install);

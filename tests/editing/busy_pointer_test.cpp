@@ -1,5 +1,6 @@
 // Work on a whole document shows the busy pointer while it changes the
-// panes, and the normal pointer again before any message and at its end.
+// panes, and the normal pointer again before any message and at its end;
+// every message comes after work done under it.
 #include "editing_fixture.h"
 
 #include "editing/character_colours.h"
@@ -9,7 +10,9 @@
 #include "editing/frmReplace.h"
 #include "editing/frmSizeShift.h"
 #include "editing/turret_view.h"
+#include "platform/BusyPointer.h"
 #include "workspace/frmMain.h"
+#include "workspace/workspace_state.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -29,9 +32,11 @@ class BusyPointerTest : public EditingFixture {
 protected:
     void SetUp() override {
         EditingFixture::SetUp();
-        m_msgBoxAnswer = [this](const MsgBoxCall &) {
+        m_msgBoxAnswer = [this](const MsgBoxCall &c) {
             m_busyAtMessages << Busy();
-            return vbOK;
+            m_shownAtMessages << BusyPointer::TimesShown();
+            // Go on, and close documents without saving.
+            return (c.buttons & 7) == vbYesNoCancel ? vbNo : (c.buttons & 7) == vbYesNo ? vbYes : vbOK;
         };
     }
     // Notes the pointer at each change of the panes' text or colours.
@@ -40,6 +45,7 @@ protected:
                          [this](int, int, int) { m_busyAtChanges << Busy(); });
     }
     QList<bool> m_busyAtChanges, m_busyAtMessages;
+    QList<int> m_shownAtMessages;
 };
 
 TEST_F(BusyPointerTest, WholeDocumentCommandsShowItWhileTheyChangeThePane) {
@@ -69,6 +75,10 @@ TEST_F(BusyPointerTest, WholeDocumentCommandsShowItWhileTheyChangeThePane) {
          }, [] { g_frmNumberArrange->Command1->click(); }, false},
         {"colours", [] {}, [] { mnuColor_Click(); }, false},
         {"view on", [] {}, [] { mnuAbView_Click(); }, false},
+        // The check whether the round trip changes the program, before its question.
+        {"view on, asking first", [] {
+             CurrentDocumentWindow()->txtText->LoadText(QString::fromUtf8(kProgram).replace("G13", "G13 (A)"));
+         }, [] { mnuAbView_Click(); }, true},
         {"view off", [] { mnuAbView_Click(); }, [] { mnuAbView_Click(); }, false},
         {"comparison", [this] {
              OpenDocument(QString::fromUtf8(kProgram).replace("X10.", "X11."));
@@ -82,18 +92,17 @@ TEST_F(BusyPointerTest, WholeDocumentCommandsShowItWhileTheyChangeThePane) {
         Watch(pane);
         m_busyAtChanges.clear();
         m_busyAtMessages.clear();
+        m_shownAtMessages.clear();
+        const int shownBefore = BusyPointer::TimesShown();
         p.press();
         EXPECT_FALSE(m_busyAtChanges.isEmpty());
         EXPECT_FALSE(m_busyAtChanges.contains(false));
         EXPECT_EQ(m_busyAtMessages.isEmpty(), !p.message);
         EXPECT_FALSE(m_busyAtMessages.contains(true));
+        for (int shown : m_shownAtMessages) EXPECT_GT(shown, shownBefore);
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
         for (QWidget *d : {(QWidget *)g_frmReplace.data(), (QWidget *)g_frmSizeShift.data()})
             if (d) d->close();
-        m_msgBoxAnswer = [this](const MsgBoxCall &c) {
-            m_busyAtMessages << Busy();
-            return (c.buttons & 7) == vbYesNoCancel ? vbNo : vbOK;
-        };
         for (int n = 1; n <= kDocumentSlots; ++n)
             if (g_DocumentInUse[n]) g_Documents[n]->Unload();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -117,6 +126,32 @@ TEST_F(BusyPointerTest, OpeningAFileShowsIt) {
     qApp->removeEventFilter(&filter);
     EXPECT_FALSE(busyAtShow.isEmpty());
     EXPECT_FALSE(busyAtShow.contains(false));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// Files named on the command line load in a main window already on the
+// screen, under the busy pointer; it is normal again once they are in.
+TEST_F(BusyPointerTest, CommandLineFilesLoadUnderItInAShownWindow) {
+    const QString file = WriteFile("A.MIN", kProgram);
+    CloseMain();
+    struct Filter : QObject {
+        QList<bool> busy, mainShown;
+        bool eventFilter(QObject *o, QEvent *e) override {
+            if (e->type() == QEvent::Show && qobject_cast<RichTextPane *>(o)) {
+                busy << Busy();
+                mainShown << (g_frmMain && g_frmMain->isVisible());
+            }
+            return false;
+        }
+    } filter;
+    qApp->installEventFilter(&filter);
+    StartMain({file});
+    qApp->removeEventFilter(&filter);
+    ASSERT_TRUE(g_DocumentInUse[1]);
+    EXPECT_EQ(g_Documents[1]->txtText->Text(), QString::fromUtf8(kProgram));
+    EXPECT_FALSE(filter.busy.isEmpty());
+    EXPECT_FALSE(filter.busy.contains(false));
+    EXPECT_FALSE(filter.mainShown.contains(false));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
