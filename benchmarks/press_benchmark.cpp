@@ -97,6 +97,16 @@ QString TwoTurretProgram(int count) {
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
 
+// Program words run together into one line of `characters` characters, as
+// in a program saved without line breaks.
+QString OneLongLine(qsizetype characters) {
+    const QString word = QStringLiteral("N000 G01 X12.345 Z-6.789 ");
+    QString line;
+    while (line.size() < characters) line += word;
+    line.truncate(characters);
+    return line;
+}
+
 void Settle() {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents();
@@ -357,11 +367,7 @@ void PrintToPdf(benchmark::State &state) {
 void PrintOneLongLine(benchmark::State &state) {
     Session &s = Session::Get();
     frmDocument *doc = s.Open(12500);
-    const QString word = QStringLiteral("N000 G01 X12.345 Z-6.789 ");
-    QString line;
-    while (line.size() < state.range(0)) line += word;
-    line.truncate(state.range(0));
-    doc->txtText->LoadText(line);
+    doc->txtText->LoadText(OneLongLine(state.range(0)));
     PrintPresses(state, s.Path(QStringLiteral("line.pdf")));
 }
 
@@ -371,10 +377,7 @@ void PrintOneLongLine(benchmark::State &state) {
 void CompareLongLines(benchmark::State &state) {
     Session &s = Session::Get();
     s.CloseAll();
-    const QString word = QStringLiteral("N000 G01 X12.345 Z-6.789 ");
-    QString line;
-    while (line.size() < state.range(0)) line += word;
-    line.truncate(state.range(0));
+    QString line = OneLongLine(state.range(0));
     for (const QChar last : {u'A', u'B'}) {
         s.Main()->RunCommand(QStringLiteral("mnuFileNew"));
         line[line.size() - 1] = last;

@@ -29,8 +29,8 @@
 #include <QStatusBar>
 #include <QThread>
 #include <QTimer>
-#include <QWindow>
 #include <QToolBar>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
