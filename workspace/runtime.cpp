@@ -54,10 +54,11 @@ bool IsBlank(QChar c) { return c == u' ' || c == u'\t'; }
 }  // namespace
 
 double Val(const QString &text) {
-    int pos = 0;
-    while (pos < text.size() && IsBlank(text[pos])) ++pos;
+    // A blank typed inside a number ("1 5 0") must not end it.
+    QString packed = text;
+    packed.removeIf(IsBlank);
     double v = 0;
-    if (ScanNumber(text, pos, &v) == 0) return 0;
+    if (ScanNumber(packed, 0, &v) == 0) return 0;
     if (std::isinf(v)) RaiseError(kErrOverflow);
     return v;
 }

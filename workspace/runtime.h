@@ -35,8 +35,9 @@ private:
 
 [[noreturn]] void RaiseError(int number, const QString &description = QString());
 
-// Lenient reading of a box's text: the leading decimal number, 0 when there
-// is none. Raises overflow for a number beyond the range of a double.
+// Lenient reading of a box's text: blanks and tabs anywhere are left out,
+// then the leading decimal number is read, 0 when there is none. Raises
+// overflow for a number beyond the range of a double.
 double Val(const QString &text);
 
 // Strict conversion of a stored text to a number; false when the text holds

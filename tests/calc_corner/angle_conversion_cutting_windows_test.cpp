@@ -71,7 +71,8 @@ TEST_F(AngleConversionCuttingWindowsTest, SpindleSpeedInsertsItsDigitsAndCloses)
         const char *v, *d;
         const char *inserted;  // nullptr: closes without inserting
     } cases[] = {
-        {"150", "40", "1190"}, {"0", "40", "0"}, {"150", "", nullptr}, {"150", "0", nullptr}, {"-150", "40", nullptr},
+        {"150", "40", "1190"}, {"1 5 0", "4 0", "1190"},  // a blank inside a number used to end it
+        {"0", "40", "0"},      {"150", "", nullptr},     {"150", "0", nullptr}, {"-150", "40", nullptr},
     };
     for (const auto &c : cases) {
         m_pane->SetText(QStringLiteral("S"));

@@ -16,6 +16,9 @@ TEST(RuntimeTest, ValReadsTheLeadingNumberOnly) {
         {"+4", 4},        {".5", 0.5},     {"1.", 1},       {"1e3", 1000},     {"2E-2", 0.02},
         {"1e", 1},        {"-", 0},        {".", 0},        {"1,5", 1},        {"inf", 0},
         {"nan", 0},       {"&H10", 0},     {"0x10", 0},     {"12.5.3", 12.5},  {"1D2", 100},
+        // Blanks and tabs inside the number are left out, not an end.
+        {"1 5 0", 150},   {"- 1 2.5", -12.5}, {"1.  8895", 1.8895}, {"4\t1", 41}, {" 5 0 ", 50},
+        {"1 x2", 1},      {"1 e 3", 1000}, {" \t ", 0},
     };
     for (const auto &c : cases) EXPECT_DOUBLE_EQ(Val(QString::fromUtf8(c.text)), c.value) << c.text;
 }
