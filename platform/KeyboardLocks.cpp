@@ -1,12 +1,18 @@
 #include "KeyboardLocks.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPointer>
 
 #include <map>
 
 #ifdef BRENNVIK_HAVE_X11
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
+// Xlib's event-type macros would rename the toolkit's event types.
+#undef KeyPress
+#undef KeyRelease
 #endif
 
 namespace brennvik {
@@ -61,7 +67,39 @@ bool UsesX11(int vk) {
     return s.useX11 && vk != VK_INSERT;
 }
 
+// Takes the key press before any widget sees it: a press that one widget
+// ignores goes on to its parent, and would switch the lock again there.
+class CapsLockKeyFilter : public QObject {
+public:
+    CapsLockKeyFilter(QObject *owner, std::function<void()> switched)
+        : QObject(owner), m_switched(std::move(switched)) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_CapsLock) return false;
+        if (!key->isAutoRepeat()) {
+            keybd_event(VK_CAPITAL, KEYEVENTF_KEYDOWN);
+            keybd_event(VK_CAPITAL, KEYEVENTF_KEYUP);
+            if (m_switched) m_switched();
+        }
+        return true;
+    }
+
+private:
+    std::function<void()> m_switched;
+};
+
 }  // namespace
+
+void FollowCapsLockKey(QObject *owner, std::function<void()> switched) {
+    // One lock, one switch: two filters would switch it back at once.
+    static QPointer<CapsLockKeyFilter> filter;
+    delete filter.data();
+    filter = new CapsLockKeyFilter(owner, std::move(switched));
+    QCoreApplication::instance()->installEventFilter(filter);
+}
 
 void UseInProcessKeyStates(bool capsLock, bool numLock, bool insert) {
     State &s = Keys();

@@ -7,6 +7,9 @@
 // never touched.
 
 #include <cstdint>
+#include <functional>
+
+class QObject;
 
 namespace brennvik {
 
@@ -23,6 +26,11 @@ void keybd_event(int16_t virtualKey, int flags);
 
 // True while the lock (or insert mode) is on.
 bool KeyLockState(int16_t virtualKey);
+
+// While `owner` lives, the keyboard's Caps Lock key, pressed in any window
+// of the program, switches the program's lock (the system switches its
+// own), then calls `switched`. A later call takes over from an earlier one.
+void FollowCapsLockKey(QObject *owner, std::function<void()> switched);
 
 // Tests: forget the display and keep every state in the program, starting
 // from the given states.

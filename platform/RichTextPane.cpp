@@ -41,13 +41,23 @@ QString FromEditorText(const QString &t) {
     return out;
 }
 
-// A letter as the program's Caps Lock makes it: while the lock is on, a
-// capital, or a small letter with Shift, whatever the system's lock says.
+// A letter as the program's Caps Lock and Shift make it, whatever the
+// system's lock says: a capital when exactly one of them is on.
 QChar WithCapsLock(QChar typed, bool shift) {
     const char16_t c = typed.unicode();
     const bool letter = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-    if (!letter || !KeyLockState(VK_CAPITAL)) return typed;
-    return shift ? typed.toLower() : typed.toUpper();
+    if (!letter) return typed;
+    return KeyLockState(VK_CAPITAL) != shift ? typed.toUpper() : typed.toLower();
+}
+
+// Alt or Meta held: a menu's access key or a shortcut, never text. AltGr
+// comes without Alt on X11 and as Ctrl+Alt on Windows, so it still types.
+bool IsCommandChord(Qt::KeyboardModifiers modifiers) {
+    if (!(modifiers & (Qt::AltModifier | Qt::MetaModifier))) return false;
+#ifdef Q_OS_WIN
+    if ((modifiers & Qt::ControlModifier) && (modifiers & Qt::AltModifier)) return false;
+#endif
+    return true;
 }
 
 // How far the selection band goes from the pane's background towards the
@@ -307,10 +317,16 @@ void RichTextPane::keyPressEvent(QKeyEvent *event) {
         event->accept();
         return;
     }
+    // A chord that no menu or shortcut took changes nothing: a stray Alt+I
+    // used to type "i" into the program.
+    if (IsCommandChord(event->modifiers()) && !event->text().isEmpty()) {
+        event->accept();
+        return;
+    }
     // The state may have been switched from the status bar meanwhile.
     FollowInsertKeyState();
     const QString t = event->text();
-    if (t.size() == 1 && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+    if (t.size() == 1 && !(event->modifiers() & Qt::ControlModifier)) {
         const QChar ch = WithCapsLock(t[0], event->modifiers() & Qt::ShiftModifier);
         if (ch.unicode() >= 32 || ch == u'\r' || ch == u'\t' || ch == u'\b') emit KeyPress(AnsiCodec::charCode(ch));
         if (ch != t[0]) {

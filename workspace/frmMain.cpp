@@ -137,6 +137,7 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent) {
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
+    FollowCapsLockKey(this, [this] { UpdateStatusPanels(); });
 }
 
 frmMain::~frmMain() {

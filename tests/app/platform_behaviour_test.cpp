@@ -25,6 +25,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLayout>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -208,6 +209,57 @@ TEST_F(PlatformBehaviourTest, CapsLockOfTheProgramTypesCapitalsIntoThePanes) {
     pane->SetText(QString());
     QTest::keyClicks(pane, QStringLiteral("g50"));
     EXPECT_EQ(pane->Text(), "g50");
+}
+
+// The keyboard's Caps Lock key did nothing, and a capital the system's lock
+// made came into a pane while the CAPS panel was off.
+TEST_F(PlatformBehaviourTest, TheCapsLockKeySwitchesTheProgramsLockInAnyWindow) {
+    RichTextPane *pane = StartWithDocument(QString());
+    ASSERT_TRUE(ActivateWindow(m_main));
+    pane->setFocus();
+    QTest::keyClick(pane, Qt::Key_CapsLock);
+    EXPECT_FALSE(m_main->StatusPanel(3)->property("keyOn").toBool());
+    // What the system's lock (now on) gives is typed as the panel says.
+    QTest::keyClicks(pane, QStringLiteral("G50"));
+    QTest::keyClick(pane, Qt::Key_S, Qt::ShiftModifier);
+    EXPECT_EQ(pane->Text(), "g50S");
+
+    // Pressed in a dialog, too; the dialog's box keeps what is typed.
+    ASSERT_TRUE(m_main->RunCommand(QStringLiteral("mnuSearchFind")));
+    ASSERT_TRUE(ActivateWindow(g_frmFind));
+    QTest::keyClick(g_frmFind->txtFind, Qt::Key_CapsLock);
+    EXPECT_TRUE(m_main->StatusPanel(3)->property("keyOn").toBool());
+    QTest::keyClicks(g_frmFind->txtFind, QStringLiteral("g01"));
+    EXPECT_EQ(g_frmFind->txtFind->text(), "g01");
+    g_frmFind->close();
+
+    pane->SetText(QString());
+    QTest::keyClicks(pane, QStringLiteral("g50"));
+    EXPECT_EQ(pane->Text(), "G50");
+}
+
+// Alt+I (挿入 has no access key) used to type "i" and mark the program changed.
+TEST_F(PlatformBehaviourTest, AnAltChordNoMenuTakesTypesNothing) {
+    RichTextPane *pane = StartWithDocument(QStringLiteral("G00"));
+    pane->Select(3, 0);
+    pane->SetDataChanged(false);
+    ASSERT_TRUE(ActivateWindow(m_main));
+    pane->setFocus();
+    for (const Qt::KeyboardModifiers chord :
+         {Qt::KeyboardModifiers(Qt::AltModifier), Qt::KeyboardModifiers(Qt::MetaModifier), Qt::AltModifier | Qt::ShiftModifier})
+        for (const Qt::Key key : {Qt::Key_I, Qt::Key_Z, Qt::Key_5, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Backspace})
+            QTest::keyClick(pane, key, chord);
+    EXPECT_EQ(pane->Text(), "G00");
+    EXPECT_FALSE(pane->DataChanged());
+
+    // AltGr comes as the group switch and types what it makes.
+    QTest::keyClick(pane, '@', Qt::GroupSwitchModifier);
+    EXPECT_EQ(pane->Text(), "G00@");
+
+    // A menu's access key still opens its menu.
+    QTest::keyClick(pane, Qt::Key_F, Qt::AltModifier);
+    EXPECT_TRUE(m_main->mnuFile->isVisible());
+    m_main->mnuFile->close();
 }
 
 TEST_F(PlatformBehaviourTest, WindowsShowTheProgramsOwnIcon) {

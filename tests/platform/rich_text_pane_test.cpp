@@ -215,6 +215,7 @@ TEST(RichTextPaneTest, LoadsAShiftJisFile) {
 }
 
 TEST(RichTextPaneTest, TypedCharactersAreReportedByTheirAnsiCode) {
+    UseInProcessKeyStates(true, false, false);
     RichTextPane pane;
     QList<int> codes;
     QObject::connect(&pane, &RichTextPane::KeyPress, [&](int k) { codes << k; });
@@ -224,10 +225,12 @@ TEST(RichTextPaneTest, TypedCharactersAreReportedByTheirAnsiCode) {
     }
     EXPECT_EQ(codes, QList<int>({71, int16_t(0x8341), 13}));
     EXPECT_EQ(pane.Text(), "Gア\r\n");  // the pane still inserts the keys
+    UseInProcessKeyStates(false, false, false);
 }
 
 // The program's Caps Lock used to be the system's: it is kept in the
-// program and turns letters typed into a pane into capitals.
+// program, and a letter typed into a pane follows it and Shift only (a
+// capital the system's lock made is a small letter while the program's is off).
 TEST(RichTextPaneTest, ProgramCapsLockTypesCapitals) {
     const struct {
         bool caps;
@@ -241,7 +244,8 @@ TEST(RichTextPaneTest, ProgramCapsLockTypesCapitals) {
         {true, "xX", true, "xx", {120, 120}},
         {true, "ア(ｇ", false, "ア(ｇ", {int16_t(0x8341), 40, int16_t(0x8287)}},
         {false, "g50", false, "g50", {103, 53, 48}},
-        {false, "xX", true, "xX", {120, 88}},
+        {false, "xX", true, "XX", {88, 88}},
+        {false, "G50", false, "g50", {103, 53, 48}},
     };
     for (const auto &c : cases) {
         UseInProcessKeyStates(c.caps, false, false);
