@@ -5,6 +5,7 @@
 #include "platform/ControlNames.h"
 #include "platform/DialogWindows.h"
 #include "platform/FontDialog.h"
+#include "platform/FontFallback.h"
 #include "platform/PrinterDialog.h"
 #include "runtime.h"
 #include "workspace_state.h"
@@ -82,7 +83,8 @@ void PrintSetting::Command1_Click() {
 
 void PrintSetting::Command2_Click() {
     FontChoice font{g_PrintFontName, double(g_PrintFontSize)};
-    if (!ShowFontDialog(font, QStringLiteral("プリント時のフォント"))) return;
+    if (!ShowFontDialog(font, PrintFont(g_PrintFontName, int(g_PrintFontSize)), QStringLiteral("プリント時のフォント")))
+        return;
     g_PrintFontName = font.name;
     g_PrintFontSize = CLng(font.size);
 }

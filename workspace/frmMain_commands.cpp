@@ -22,7 +22,8 @@ void frmMain::mnuFilePrint_Click() { PrintActiveDocument(); }
 
 void frmMain::mnuFileFont_Click() {
     FontChoice font{g_ScreenFontName, double(g_ScreenFontSize)};
-    if (!ShowFontDialog(font, QStringLiteral("画面表示のフォント"))) return;
+    if (!ShowFontDialog(font, PaneFont(g_ScreenFontName, int(g_ScreenFontSize)), QStringLiteral("画面表示のフォント")))
+        return;
     g_ScreenFontName = font.name;
     g_ScreenFontSize = CLng(font.size);
     // Only the active window changes now; others keep theirs until reopened.

@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFontInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
@@ -121,19 +122,15 @@ TEST_F(MainCommandsTest, ScreenFontOfTenAndAHalfStoresTenAndChangesTheActiveWind
     m->mnuFileNew_Click();
     m->mnuFileNew_Click();
     ASSERT_EQ(ActiveDocumentWindow(), g_Documents[2]);
-    FontChoice preset;
-    SetFontDialogResponder([&preset](FontChoice &c) {
-        preset = c;
-        c = {QStringLiteral("Noto Sans Mono CJK JP"), 10.5};
+    SetFontDialogResponder([](FontChoice &c) {
+        c = {QStringLiteral("Noto Sans CJK JP"), 10.5};
         return true;
     });
     m->RunCommand(QStringLiteral("mnuFileFont"));
-    EXPECT_EQ(preset.name, "ＭＳ ゴシック");
-    EXPECT_EQ(preset.size, 12);
-    EXPECT_EQ(g_ScreenFontName, "Noto Sans Mono CJK JP");
+    EXPECT_EQ(g_ScreenFontName, "Noto Sans CJK JP");
     EXPECT_EQ(g_ScreenFontSize, 10);
     for (RichTextPane *p : {g_Documents[2]->txtText, g_Documents[2]->txtTextB}) {
-        EXPECT_EQ(p->font().family(), "Noto Sans Mono CJK JP");
+        EXPECT_EQ(p->font().family(), "Noto Sans CJK JP");
         EXPECT_EQ(p->font().pointSize(), 10);
     }
     for (RichTextPane *p : {g_Documents[1]->txtText, g_Documents[1]->txtTextB}) EXPECT_EQ(p->font().pointSize(), 12);
@@ -147,6 +144,36 @@ TEST_F(MainCommandsTest, ScreenFontOfTenAndAHalfStoresTenAndChangesTheActiveWind
     EXPECT_EQ(g_Documents[2]->txtText->font().pointSize(), 10);
     CloseMain();
     EXPECT_EQ(StoredSetting("Settings", "ScreenFontSize"), "10");
+}
+
+// The dialog used to open on the toolkit's default face, as the stored one is
+// not installed, and OK alone stored that proportional face for the panes.
+TEST_F(MainCommandsTest, ScreenFontDialogOpensOnTheFaceThePanesShowAndOkAloneKeepsIt) {
+    frmMain *m = StartMain();
+    m->mnuFileNew_Click();
+    RichTextPane *pane = g_Documents[1]->txtText;
+    const QString shownFace = QFontInfo(pane->font()).family();
+    ASSERT_NE(shownFace, "ＭＳ ゴシック") << "the stored default is not installed here";
+    const struct {
+        double size;  // what the user sets; the face stays as shown
+        int32_t stored;
+    } cases[] = {{12, 12}, {14, 14}};
+    for (const auto &c : cases) {
+        FontChoice preset;
+        SetFontDialogResponder([&](FontChoice &f) {
+            preset = f;
+            f.size = c.size;
+            return true;
+        });
+        m->RunCommand(QStringLiteral("mnuFileFont"));
+        EXPECT_EQ(preset.name, shownFace);
+        EXPECT_EQ(g_ScreenFontName, "ＭＳ ゴシック");
+        EXPECT_EQ(g_ScreenFontSize, c.stored);
+        EXPECT_EQ(QFontInfo(pane->font()).family(), shownFace);
+        EXPECT_EQ(pane->font().pointSize(), c.stored);
+    }
+    CloseMain();
+    EXPECT_EQ(StoredSetting("Settings", "ScreenFontName"), "ＭＳ ゴシック");
 }
 
 TEST_F(MainCommandsTest, ViewMenuListsTheOpenWindowsWithTheActiveOneChecked) {

@@ -3,6 +3,7 @@
 #include "documents_fixture.h"
 
 #include "platform/FontDialog.h"
+#include "platform/FontFallback.h"
 #include "platform/Printer.h"
 #include "platform/PrinterDialog.h"
 #include "platform/RichTextPane.h"
@@ -16,6 +17,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFontInfo>
 #include <QLabel>
 #include <QMessageLogContext>
 #include <QPrinter>
@@ -267,15 +269,24 @@ TEST_F(PrintSettingTest, CancelKeepsMarginsAndColumns) {
 TEST_F(PrintSettingTest, PrintFontTakesTheChosenNameAndWholePoints) {
     StartMain();
     PrintSetting *w = Open();
+    // OK on the face the dialog opens on keeps the stored name, which the
+    // listing is printed in (its stand-in here).
     FontChoice preset;
     SetFontDialogResponder([&preset](FontChoice &c) {
         preset = c;
+        return true;
+    });
+    ClickControl(w, "Command2");
+    EXPECT_EQ(preset.name, QFontInfo(PrintFont(QStringLiteral("ＭＳ 明朝"), 11)).family());
+    EXPECT_NE(preset.name, "ＭＳ 明朝") << "the stored default is not installed here";
+    EXPECT_EQ(preset.size, 11);
+    EXPECT_EQ(g_PrintFontName, "ＭＳ 明朝");
+    EXPECT_EQ(g_PrintFontSize, 11);
+    SetFontDialogResponder([](FontChoice &c) {
         c = {QStringLiteral("Noto Serif CJK JP"), 10.5};
         return true;
     });
     ClickControl(w, "Command2");
-    EXPECT_EQ(preset.name, "ＭＳ 明朝");
-    EXPECT_EQ(preset.size, 11);
     EXPECT_EQ(g_PrintFontName, "Noto Serif CJK JP");
     EXPECT_EQ(g_PrintFontSize, 10);
     SetFontDialogResponder([](FontChoice &c) {
