@@ -1,7 +1,11 @@
 #include "MsgBox.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QMessageBox>
+#include <QTextBoundaryFinder>
+
+#include <algorithm>
 
 namespace brennvik {
 
@@ -21,7 +25,40 @@ QString End(const QString &text, qsizetype count) {
     if (count > 0 && text[text.size() - count].isLowSurrogate()) --count;
     return text.right(count);
 }
+constexpr QChar kBreakChance(0x200B);  // zero width space
+
+// What the box copies holds none of the break chances it was shown with.
+void WithoutBreakChances(QClipboard::Mode mode) {
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    QString text = clipboard->text(mode);
+    if (text.contains(kBreakChance)) clipboard->setText(text.remove(kBreakChance), mode);
+}
 }  // namespace
+
+QString WithLineBreakChances(const QString &text) {
+    QTextBoundaryFinder lines(QTextBoundaryFinder::Line, text);
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, text);
+    QString out;
+    qsizetype start = 0;
+    for (qsizetype end = lines.toNextBoundary(); end > 0; start = end, end = lines.toNextBoundary()) {
+        // The blank or line end behind a run is no part of it.
+        qsizetype runEnd = end;
+        while (runEnd > start && text[runEnd - 1].isSpace()) --runEnd;
+        if (runEnd - start <= kLongestUnbrokenRun) {
+            out += QStringView(text).mid(start, end - start);
+            continue;
+        }
+        // Between every two characters of the run, never inside one.
+        characters.setPosition(start);
+        for (qsizetype from = start, to = characters.toNextBoundary(); from < end;
+             from = to, to = characters.toNextBoundary()) {
+            if (from > start) out += kBreakChance;
+            out += QStringView(text).mid(from, std::min(to, end) - from);
+            if (to < 0) break;
+        }
+    }
+    return out;
+}
 
 void SetMsgBoxResponder(MsgBoxResponder responder) { Responder() = std::move(responder); }
 
@@ -41,7 +78,14 @@ int MsgBox(const QString &prompt, int buttons, const QString &title) {
 
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(call.title);
-    box.setText(prompt);
+    const QString shown = WithLineBreakChances(prompt);
+    box.setText(shown);
+    if (shown != prompt) {
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        QObject::connect(clipboard, &QClipboard::dataChanged, &box, [] { WithoutBreakChances(QClipboard::Clipboard); });
+        QObject::connect(clipboard, &QClipboard::selectionChanged, &box,
+                         [] { WithoutBreakChances(QClipboard::Selection); });
+    }
     switch (buttons & 0x70) {
     case vbCritical: box.setIcon(QMessageBox::Critical); break;
     case vbQuestion: box.setIcon(QMessageBox::Question); break;

@@ -53,6 +53,15 @@ constexpr qsizetype kQuotedTextLimit = 200;
 // The longest path a file system takes; no file that exists has a longer one.
 constexpr qsizetype kQuotedPathLimit = 4096;
 
+// A box breaks its lines at blanks, and a run without any (an NC line
+// written without blanks) ran out of the box, its end and its "…" unseen.
+// A run longer than this many characters may break between any two of its
+// characters; shorter ones look as they always did.
+constexpr qsizetype kLongestUnbrokenRun = 32;
+// The text as a box shows it: a zero width space between every two
+// characters of a longer run. The box's copies leave them out again.
+QString WithLineBreakChances(const QString &text);
+
 // The text whole up to kQuotedTextLimit characters, otherwise its beginning
 // and "…" that tells it goes on.
 QString QuotedText(const QString &text);
