@@ -604,11 +604,26 @@ namespace {
 QList<QMenu *> DocumentMenus(frmMain *m) {
     return {m->mnuEdit, m->mnuInsert, m->Process, m->mnuTools, m->ClosPoint, m->Gcode, m->Mcode};
 }
+
+// A hidden menu's shortcuts do nothing: Ctrl+N opened the speed calculator
+// with no document to insert into. While hidden, an entry's shortcut
+// belongs to its menu alone, which cannot have the focus then.
+void ShortcutsWork(QMenu *menu, bool work) {
+    for (QAction *a : menu->actions()) {
+        if (a->menu()) ShortcutsWork(a->menu(), work);
+        a->setShortcutContext(work ? Qt::WindowShortcut : Qt::WidgetShortcut);
+    }
+}
+
+void ShowMenu(QMenu *menu, bool shown) {
+    menu->menuAction()->setVisible(shown);
+    ShortcutsWork(menu, shown);
+}
 }  // namespace
 
 void DisableDocumentCommands() {
     frmMain *m = g_frmMain;
-    for (QMenu *menu : DocumentMenus(m)) menu->menuAction()->setVisible(false);
+    for (QMenu *menu : DocumentMenus(m)) ShowMenu(menu, false);
     m->ToolButton(3)->setVisible(false);
     for (int i = 5; i <= 33; ++i) m->ToolButton(i)->setVisible(false);
     m->mnuEditUndo->setEnabled(false);
@@ -618,7 +633,7 @@ void DisableDocumentCommands() {
 
 void EnableDocumentCommands() {
     frmMain *m = g_frmMain;
-    for (QMenu *menu : DocumentMenus(m)) menu->menuAction()->setVisible(true);
+    for (QMenu *menu : DocumentMenus(m)) ShowMenu(menu, true);
     for (int i = 3; i <= 33; ++i) m->ToolButton(i)->setVisible(true);
 }
 

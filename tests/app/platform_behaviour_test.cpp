@@ -4,6 +4,7 @@
 #include "support/dialog_helpers.h"
 #include "support/fixtures.h"
 
+#include "calc_corner/RPM.h"
 #include "editing/frmFind.h"
 #include "editing/frmNumberArrange.h"
 #include "editing/frmReplace.h"
@@ -26,6 +27,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -260,6 +262,43 @@ TEST_F(PlatformBehaviourTest, AnAltChordNoMenuTakesTypesNothing) {
     QTest::keyClick(pane, Qt::Key_F, Qt::AltModifier);
     EXPECT_TRUE(m_main->mnuFile->isVisible());
     m_main->mnuFile->close();
+}
+
+// With no document the Tools menu is hidden, yet Ctrl+N opened the speed
+// calculator, which has nothing to insert into.
+TEST_F(PlatformBehaviourTest, TheShortcutsOfAHiddenMenuDoNothing) {
+    StartMain();
+    ASSERT_TRUE(m_main->RunCommand(QStringLiteral("mnuFilePrinterSetup")));
+    QWidget *printSetting = QApplication::activeModalWidget();
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("PrintSetting")) printSetting = w;
+    ASSERT_TRUE(printSetting);
+    int hidden = 0, triggered = 0;
+    for (QWidget *window : {static_cast<QWidget *>(m_main), printSetting}) {
+        ASSERT_TRUE(ActivateWindow(window));
+        for (QAction *top : m_main->menuBar()->actions()) {
+            if (top->isVisible() || !top->menu()) continue;
+            for (QAction *a : top->menu()->actions()) {
+                if (a->shortcut().isEmpty()) continue;
+                ++hidden;
+                QObject::connect(a, &QAction::triggered, [&triggered] { ++triggered; });
+                const QKeyCombination key = a->shortcut()[0];
+                QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window, key.key(),
+                                key.keyboardModifiers());
+            }
+        }
+    }
+    printSetting->close();
+    EXPECT_GT(hidden, 0);
+    EXPECT_EQ(triggered, 0);
+    EXPECT_FALSE(g_RPM);
+
+    // Shown again with a document, they work.
+    m_main->mnuFileNew->trigger();
+    ASSERT_TRUE(ActivateWindow(m_main));
+    QTest::keyClick(m_main, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(g_RPM);
+    if (g_RPM) g_RPM->close();
 }
 
 TEST_F(PlatformBehaviourTest, WindowsShowTheProgramsOwnIcon) {
