@@ -3,10 +3,16 @@
 #include "platform/InterfaceFont.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The toolkit keeps settings of its own (the file dialogs' history) in
+    // the configuration folder; the tests keep theirs in a folder of the run.
+    QTemporaryDir configuration;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configuration.path()));
     QApplication app(argc, argv);
     // Every window measures its captions in the font the program gives them,
     // whether or not a test before it started the main window.
