@@ -31,6 +31,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QWindow>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -417,6 +418,14 @@ void frmMain::UpdateStatusPanels() {
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event) {
+    // Placed again, once, when the window first shows with a frame other
+    // than the one it was placed for.
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
+        const QMargins frame = windowHandle()->frameMargins();
+        if (frame != m_placedInFrame) PlaceWindow(frame);
+        return QMainWindow::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::MouseButtonPress) {
         for (int i = 0; i < 6; ++i)
             if (watched == m_panels[size_t(i)]) sbStatusBar_PanelClick(i + 1);
@@ -435,22 +444,38 @@ void frmMain::sbStatusBar_PanelClick(int panel) {
 }
 
 void frmMain::ApplyWindowPlacement() {
+    for (int i = 0; i < 4; ++i)
+        m_storedTwips[size_t(i)] = GetSettingSingle(kSettings, QString::fromLatin1(kPlacementKeys[i]),
+                                                    kPlacementDefaults[i]);
+    // The window manager tells its frame once the window is on the screen.
+    const QWindow *window = windowHandle();
+    PlaceWindow(window ? window->frameMargins() : QMargins());
+}
+
+void frmMain::PlaceWindow(const QMargins &frame) {
     double pixels[4];
-    for (int i = 0; i < 4; ++i) {
-        m_placementTwips[size_t(i)] = GetSettingSingle(kSettings, QString::fromLatin1(kPlacementKeys[i]),
-                                                       kPlacementDefaults[i]);
-        pixels[i] = double(m_placementTwips[size_t(i)]) / kTwipsPerPixel;
-    }
+    for (int i = 0; i < 4; ++i) pixels[i] = double(m_storedTwips[size_t(i)]) / kTwipsPerPixel;
     // A placement that would not fit, or not be seen, is brought onto a
-    // screen; what was applied is what the exit stores.
-    const QRect placed = FitWindowToScreens(pixels[0], pixels[1], pixels[2], pixels[3], AvailableScreenAreas());
+    // screen, frame and all; what was applied is what the exit stores.
+    const QRect placed =
+        FitWindowToScreens(pixels[0], pixels[1], pixels[2], pixels[3], AvailableScreenAreas(), frame);
     const int applied[4] = {placed.x(), placed.y(), placed.width(), placed.height()};
     for (int i = 0; i < 4; ++i) {
+        m_placementTwips[size_t(i)] = m_storedTwips[size_t(i)];
         if (applied[i] != std::round(pixels[i])) m_placementTwips[size_t(i)] = float(applied[i] * kTwipsPerPixel);
         m_placementPixels[size_t(i)] = applied[i];
     }
+    m_placedInFrame = frame;
     move(placed.topLeft());
     resize(placed.size());
+}
+
+void frmMain::showEvent(QShowEvent *event) {
+    QMainWindow::showEvent(event);
+    if (!m_frameWatched && windowHandle()) {
+        m_frameWatched = true;
+        windowHandle()->installEventFilter(this);
+    }
 }
 
 void frmMain::SaveWindowPlacement() {

@@ -3,6 +3,7 @@
 // document windows.
 
 #include <QMainWindow>
+#include <QMargins>
 #include <QStringList>
 
 #include <array>
@@ -160,6 +161,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -177,6 +179,8 @@ private:
     // A handler of this window as a command.
     Command On(void (frmMain::*handler)());
     void ApplyWindowPlacement();
+    // The stored placement fitted to the screen with this frame around it.
+    void PlaceWindow(const QMargins &frame);
     void SaveWindowPlacement();
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -186,8 +190,11 @@ private:
     std::map<QString, Command> m_commands;
     QTimer *m_clock = nullptr;
     // Placement as stored, in twips; written back unchanged unless the window moved.
+    std::array<float, 4> m_storedTwips{};
     std::array<float, 4> m_placementTwips{};
     std::array<int, 4> m_placementPixels{};
+    QMargins m_placedInFrame;
+    bool m_frameWatched = false;
     bool m_unloaded = false;
 };
 

@@ -23,21 +23,25 @@ int Within(double value, int low, int high) {
 }  // namespace
 
 QRect FitWindowToScreens(double left, double top, double width, double height, const QList<QRect> &screens,
-                         QSize minimum) {
+                         const QMargins &frame, QSize minimum) {
     if (screens.isEmpty()) return QRect(QPoint(0, 0), minimum);
+    const int frameWidth = frame.left() + frame.right();
+    const int frameHeight = frame.top() + frame.bottom();
     const QRect *screen = &screens.front();
     double best = 0;
     for (const QRect &s : screens) {
-        const double o = Overlap(left, top, width, height, s);
+        const double o = Overlap(left, top, width + frameWidth, height + frameHeight, s);
         if (o > best) {
             best = o;
             screen = &s;
         }
     }
-    const int w = Within(width, std::min(minimum.width(), screen->width()), screen->width());
-    const int h = Within(height, std::min(minimum.height(), screen->height()), screen->height());
-    const int x = Within(left, screen->x(), screen->x() + screen->width() - w);
-    const int y = Within(top, screen->y(), screen->y() + screen->height() - h);
+    const int roomW = std::max(1, screen->width() - frameWidth);
+    const int roomH = std::max(1, screen->height() - frameHeight);
+    const int w = Within(width, std::min(minimum.width(), roomW), roomW);
+    const int h = Within(height, std::min(minimum.height(), roomH), roomH);
+    const int x = Within(left, screen->x(), screen->x() + screen->width() - (w + frameWidth));
+    const int y = Within(top, screen->y(), screen->y() + screen->height() - (h + frameHeight));
     return QRect(x, y, w, h);
 }
 

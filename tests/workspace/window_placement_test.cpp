@@ -52,6 +52,28 @@ TEST(WindowPlacementTest, APlacementIsFittedToTheScreenItIsOn) {
         EXPECT_EQ(FitWindowToScreens(c.left, c.top, c.width, c.height, c.screens), c.placed) << c.what;
 }
 
+// The frame was left out: a placement fitted to the screen's full height
+// put the status bar below the screen's edge, under the title bar above it.
+TEST(WindowPlacementTest, TheWindowManagersFrameLiesOnTheScreenToo) {
+    const double huge = 1e10 / kTwipsPerPixel;
+    const QMargins frame(1, 20, 1, 5);  // left, title bar, right, bottom
+    const struct {
+        const char *what;
+        double left, top, width, height;
+        QRect screen;
+        QRect placed;  // the frame's corner, the inside's size
+    } cases[] = {
+        {"on the screen", 67, 67, 1000, 800, kWide, QRect(67, 67, 1000, 800)},
+        {"far off and larger than the screen", 6000, 6000, 3333, 2667, kSquare, QRect(0, 0, 1278, 999)},
+        {"larger, below a panel", 67, 67, huge, huge, kBelowAPanel, QRect(0, 32, 1022, 711)},
+        {"far right and down", huge, huge, 1000, 800, kWide, QRect(918, 215, 1000, 800)},
+        {"bottom edge just past the screen", 100, 230, 1000, 800, kWide, QRect(100, 215, 1000, 800)},
+        {"screen smaller than the least size", 67, 67, 1000, 800, kTiny, QRect(0, 0, 318, 215)},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(FitWindowToScreens(c.left, c.top, c.width, c.height, {c.screen}, frame), c.placed) << c.what;
+}
+
 class WindowPlacementStartTest : public ProgramFixture {};
 
 TEST_F(WindowPlacementStartTest, TheWindowStartsOnTheScreenAndTheExitStoresWhereItWas) {
