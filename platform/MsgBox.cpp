@@ -48,11 +48,14 @@ QString WithLineBreakChances(const QString &text) {
             out += QStringView(text).mid(start, end - start);
             continue;
         }
-        // Between every two characters of the run, never inside one.
+        // Between every two characters of the run, never inside one; its
+        // last character (the "…" of a quote) stays with the one before.
+        characters.setPosition(runEnd);
+        const qsizetype last = characters.toPreviousBoundary();
         characters.setPosition(start);
         for (qsizetype from = start, to = characters.toNextBoundary(); from < end;
              from = to, to = characters.toNextBoundary()) {
-            if (from > start) out += kBreakChance;
+            if (from > start && from != last) out += kBreakChance;
             out += QStringView(text).mid(from, std::min(to, end) - from);
             if (to < 0) break;
         }

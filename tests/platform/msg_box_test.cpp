@@ -95,11 +95,12 @@ TEST(MsgBoxTest, ALongRunWithoutBlanksBreaksInsideTheBoxAndOrdinaryTextIsShownAs
 
 TEST(MsgBoxTest, BreakChancesNeverSplitACharacter) {
     // A character outside the basic plane and one with a combining mark.
-    const QString run = QString(40, u'A') + QString::fromUtf8("\xF0\x9D\x90\x80") + QStringLiteral("e\u0301") + u'B';
+    const QString run = QString(40, u'A') + QString::fromUtf8("\xF0\x9D\x90\x80") + QStringLiteral("e\u0301") + u'B' + u'C';
     const QString shown = WithLineBreakChances(run);
     EXPECT_EQ(QString(shown).remove(QChar(0x200B)), run);
     EXPECT_TRUE(shown.contains(QString::fromUtf8("\xE2\x80\x8B\xF0\x9D\x90\x80\xE2\x80\x8B")));
     EXPECT_TRUE(shown.contains(QStringLiteral("e\u0301\u200B")));
+    EXPECT_TRUE(shown.endsWith(QStringLiteral("\u200BBC"))) << "the last character stays with its neighbour";
     EXPECT_EQ(WithLineBreakChances(QString()), QString());
 }
 
