@@ -25,6 +25,7 @@ QString End(const QString &text, qsizetype count) {
     if (count > 0 && text[text.size() - count].isLowSurrogate()) --count;
     return text.right(count);
 }
+
 constexpr QChar kBreakChance(0x200B);  // zero width space
 
 // What the box copies holds none of the break chances it was shown with.

@@ -31,7 +31,6 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QWindow>
-#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -630,9 +629,10 @@ QList<QMenu *> DocumentMenus(frmMain *m) {
     return {m->mnuEdit, m->mnuInsert, m->Process, m->mnuTools, m->ClosPoint, m->Gcode, m->Mcode};
 }
 
-// A hidden menu's shortcuts do nothing: Ctrl+N opened the speed calculator
-// with no document to insert into. While hidden, an entry's shortcut
-// belongs to its menu alone, which cannot have the focus then.
+// A hidden menu's shortcuts do nothing, whatever the platform's menu bar
+// makes of them: Ctrl+N must not open the speed calculator with no document
+// to insert into. While hidden, an entry's shortcut belongs to its menu
+// alone, which cannot have the focus then.
 void ShortcutsWork(QMenu *menu, bool work) {
     for (QAction *a : menu->actions()) {
         if (a->menu()) ShortcutsWork(a->menu(), work);
