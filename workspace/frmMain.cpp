@@ -446,9 +446,9 @@ void frmMain::ApplyWindowPlacement() {
     for (int i = 0; i < 4; ++i)
         m_storedTwips[size_t(i)] = GetSettingSingle(kSettings, QString::fromLatin1(kPlacementKeys[i]),
                                                     kPlacementDefaults[i]);
-    // The window manager tells its frame once the window is on the screen.
-    const QWindow *window = windowHandle();
-    PlaceWindow(window ? window->frameMargins() : QMargins());
+    // The window manager tells its frame only once the window shows
+    // (showEvent places it again then).
+    PlaceWindow(QMargins());
 }
 
 void frmMain::PlaceWindow(const QMargins &frame) {
