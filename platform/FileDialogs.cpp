@@ -1,5 +1,6 @@
 #include "FileDialogs.h"
 
+#include "FileProblems.h"
 #include "MsgBox.h"
 
 #include <QApplication>
@@ -55,11 +56,19 @@ QString RunDialog(const FileDialogRequest &r) {
     for (;;) {
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
         const QString chosen = dialog.selectedFiles().constFirst();
-        if ((r.flags & cdlOFNPathMustExist) && !QFileInfo(QFileInfo(chosen).absolutePath()).isDir()) {
-            MsgBox(QuotedPath(QDir::toNativeSeparators(QFileInfo(chosen).absolutePath())) +
-                       QStringLiteral("\r\nフォルダが見つかりません。"),
-                   vbOKOnly | vbExclamation);
-            continue;
+        if (r.flags & cdlOFNPathMustExist) {
+            const FileFacts facts = FileFactsOf(chosen);
+            if (facts.nameTooLong) {
+                MsgBox(QuotedPath(QDir::toNativeSeparators(chosen)) + QStringLiteral("\r\n") + NameTooLongText(),
+                       vbOKOnly | vbExclamation);
+                continue;
+            }
+            if (!facts.folderExists) {
+                MsgBox(QuotedPath(QDir::toNativeSeparators(QFileInfo(chosen).absolutePath())) +
+                           QStringLiteral("\r\nフォルダが見つかりません。"),
+                       vbOKOnly | vbExclamation);
+                continue;
+            }
         }
         return QDir::toNativeSeparators(chosen);
     }

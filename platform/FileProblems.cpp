@@ -1,9 +1,31 @@
 #include "FileProblems.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <sys/stat.h>
+#endif
+
 namespace brennvik {
+
+namespace {
+
+// Such a name fails every look-up, so the file and its folder would both
+// seem to be missing.
+bool IsNameTooLong(const QString &path) {
+#ifdef Q_OS_UNIX
+    struct stat info;
+    return ::stat(QFile::encodeName(path).constData(), &info) != 0 && errno == ENAMETOOLONG;
+#else
+    Q_UNUSED(path);
+    return false;
+#endif
+}
+
+}  // namespace
 
 FileFacts FileFactsOf(const QString &path) {
     FileFacts f;
@@ -11,6 +33,7 @@ FileFacts FileFactsOf(const QString &path) {
         f.folderExists = true;  // no name: no such file
         return f;
     }
+    f.nameTooLong = IsNameTooLong(path);
     const QFileInfo file(path);
     f.exists = file.exists();
     f.isFolder = file.isDir();
@@ -27,13 +50,19 @@ FileFacts FileFactsOf(const QString &path) {
 }
 
 FileProblem ReadProblem(const FileFacts &f) {
+    if (f.nameTooLong) return FileProblem::NameTooLong;
     if (!f.exists) return f.folderExists ? FileProblem::NotFound : FileProblem::FolderNotFound;
     if (f.isFolder) return FileProblem::IsFolder;
     if (!f.readable) return FileProblem::NoPermission;
     return FileProblem::Other;
 }
 
+QString NameTooLongText() {
+    return QStringLiteral("名前が長すぎます。パス全体か、その中のファイル名かフォルダ名が、システムの扱える長さを超えています。");
+}
+
 FileProblem WriteProblem(const FileFacts &f, qint64 bytesToWrite) {
+    if (f.nameTooLong) return FileProblem::NameTooLong;
     if (!f.folderExists) return FileProblem::FolderNotFound;
     if (f.isFolder) return FileProblem::IsFolder;
     if (f.exists && !f.writable) return FileProblem::NoPermission;

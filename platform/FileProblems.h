@@ -11,6 +11,7 @@ namespace brennvik {
 
 enum class FileProblem {
     None,
+    NameTooLong,        // the path, or a name in it, is longer than the system takes
     NotFound,           // no file of that name
     FolderNotFound,     // the folder it should be in does not exist
     IsFolder,           // the name is a folder's
@@ -22,6 +23,7 @@ enum class FileProblem {
 
 // What a failure is judged by.
 struct FileFacts {
+    bool nameTooLong = false;
     bool exists = false;
     bool isFolder = false;
     bool readable = false;
@@ -34,6 +36,8 @@ struct FileFacts {
 FileFacts FileFactsOf(const QString &path);
 
 FileProblem ReadProblem(const FileFacts &facts);
+// What a user is told of a name the system refuses for its length.
+QString NameTooLongText();
 FileProblem WriteProblem(const FileFacts &facts, qint64 bytesToWrite);
 
 }  // namespace brennvik

@@ -47,6 +47,7 @@ QString QuotedLine(const QString &text, qsizetype position, qsizetype width) {
 
 QString ProblemText(FileProblem problem, bool saving, const QString &platformText) {
     switch (problem) {
+    case FileProblem::NameTooLong: return NameTooLongText();
     case FileProblem::NotFound: return QStringLiteral("ファイルが見つかりません。");
     case FileProblem::FolderNotFound:
         return saving ? QStringLiteral("保存先のフォルダが見つかりません。") : QStringLiteral("フォルダが見つかりません。");
@@ -75,8 +76,8 @@ QString ChangedBytesWarning(const QString &path, const QByteArray &bytes, qsizet
     const QString line = QString::number(LineNumberAt(bytes, offset));
     if (!readable)
         return QStringLiteral("%1 の %2 行目に Shift-JIS として読めないバイトがあります。"
-                              "読めないバイトは「\uFFFD」で表示しています。保存する前に直してください。\r\n"
-                              "保存するとファイルのバイトが変わります。")
+                              "読めないバイトは「\uFFFD」で表示しています。\r\n"
+                              "「\uFFFD」をほかの文字に置き換えるまで、このファイルは保存できません。")
             .arg(QuotedPath(path), line);
     return QStringLiteral("%1 の %2 行目に、Shift-JIS では別の符号で書き戻される文字があります。\r\n"
                           "保存するとファイルのバイトが変わります。")

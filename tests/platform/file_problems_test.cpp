@@ -64,5 +64,30 @@ TEST(FileProblemsTest, FactsComeFromTheFileSystem) {
     EXPECT_EQ(ReadProblem(FileFactsOf(QString())), FileProblem::NotFound);
 }
 
+// A name longer than the system takes was reported as a missing file, and a
+// long path through existing folders as a missing folder.
+TEST(FileProblemsTest, ANameTooLongForTheSystemIsToldApart) {
+    QTemporaryDir dir;
+    QString folder = dir.path();
+    while (folder.size() < 3900) {
+        folder += "/" + QString(200, u'd');
+        ASSERT_TRUE(QDir().mkdir(folder));
+    }
+    const struct {
+        const char *what;
+        QString path;
+    } cases[] = {
+        {"a name of 300 characters", dir.filePath(QString(300, u'n') + ".min")},
+        {"a path of over 4096 characters", folder + "/" + QString(250, u'p') + "/" + QString(100, u'f')},
+    };
+    for (const auto &c : cases) {
+        const FileFacts facts = FileFactsOf(c.path);
+        EXPECT_TRUE(facts.nameTooLong) << c.what;
+        EXPECT_EQ(ReadProblem(facts), FileProblem::NameTooLong) << c.what;
+        EXPECT_EQ(WriteProblem(facts, 1), FileProblem::NameTooLong) << c.what;
+    }
+    EXPECT_FALSE(FileFactsOf(folder + "/short.min").nameTooLong);
+}
+
 }  // namespace
 }  // namespace brennvik

@@ -66,6 +66,9 @@ TEST(FileMessagesTest, OpenAndSaveFailuresNameTheFileAndWhatHappened) {
         FileProblem problem;
         const char *opening, *saving;
     } cases[] = {
+        {FileProblem::NameTooLong,
+         "名前が長すぎます。パス全体か、その中のファイル名かフォルダ名が、システムの扱える長さを超えています。",
+         "名前が長すぎます。パス全体か、その中のファイル名かフォルダ名が、システムの扱える長さを超えています。"},
         {FileProblem::NotFound, "ファイルが見つかりません。", "ファイルが見つかりません。"},
         {FileProblem::FolderNotFound, "フォルダが見つかりません。", "保存先のフォルダが見つかりません。"},
         {FileProblem::IsFolder, "ファイルではなくフォルダです。", "同じ名前のフォルダがあります。"},

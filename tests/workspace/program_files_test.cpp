@@ -136,14 +136,14 @@ TEST_F(ProgramFilesTest, AFileThatIsNotValidShiftJisOpensWithAWarning) {
     } cases[] = {
         {"valid", "N1 (\x8A\xBF)\r\n", QString()},
         {"a byte that is no Shift-JIS", "N1\r\nN2 \x80\r\n",
-         "%1 の 2 行目に Shift-JIS として読めないバイトがあります。読めないバイトは「\uFFFD」で表示しています。"
-         "保存する前に直してください。\r\n保存するとファイルのバイトが変わります。"},
+         "%1 の 2 行目に Shift-JIS として読めないバイトがあります。読めないバイトは「\uFFFD」で表示しています。\r\n"
+         "「\uFFFD」をほかの文字に置き換えるまで、このファイルは保存できません。"},
         {"a code written back another way", "N1\r\n\r\n(\xED\x40)",
          "%1 の 3 行目に、Shift-JIS では別の符号で書き戻される文字があります。\r\n保存するとファイルのバイトが変わります。"},
         // Lines ending in a bare CR were all counted as line 1.
         {"a bad byte after bare CR line ends", "N1\rN2\rN3 \x80\r",
-         "%1 の 3 行目に Shift-JIS として読めないバイトがあります。読めないバイトは「\uFFFD」で表示しています。"
-         "保存する前に直してください。\r\n保存するとファイルのバイトが変わります。"},
+         "%1 の 3 行目に Shift-JIS として読めないバイトがあります。読めないバイトは「\uFFFD」で表示しています。\r\n"
+         "「\uFFFD」をほかの文字に置き換えるまで、このファイルは保存できません。"},
     };
     StartMain();
     for (const auto &c : cases) {
@@ -154,6 +154,13 @@ TEST_F(ProgramFilesTest, AFileThatIsNotValidShiftJisOpensWithAWarning) {
         EXPECT_EQ(Prompts(), c.warning.isEmpty() ? QStringList() : QStringList({c.warning.arg(path)})) << c.name;
         EXPECT_EQ(ActiveDocumentWindow()->FilePath(), path) << c.name;
         EXPECT_FALSE(ActiveDocumentWindow()->txtText->DataChanged()) << c.name;
+        // The warning said the file cannot be saved until the marks are replaced: it is not.
+        if (c.warning.contains(u'\uFFFD')) {
+            m_msgBoxes.clear();
+            m_main->mnuFileSave_Click();
+            EXPECT_EQ(ReadFile(path), c.bytes) << c.name;
+            EXPECT_EQ(m_msgBoxes.size(), 1u) << c.name;
+        }
     }
 }
 
@@ -217,6 +224,21 @@ TEST_F(ProgramFilesTest, AFileThatCannotBeOpenedIsReportedAndTheCurrentSlotStays
     EXPECT_EQ(g_CurrentDocument, 1);
     EXPECT_EQ(VisibleRecentFiles(), QStringList({a}));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// Such a name was reported as a missing file.
+TEST_F(ProgramFilesTest, ANameTooLongIsReportedAsSuchOnOpenAndSave) {
+    const QString tooLong = m_dir.filePath(QString(300, u'n') + ".min");
+    const QString tooLongText =
+        "\r\n名前が長すぎます。パス全体か、その中のファイル名かフォルダ名が、システムの扱える長さを超えています。";
+    frmMain *m = StartMain({WriteFile("a.min", "A\r\n")});
+    OpenFileInNewDocument(tooLong);
+    EXPECT_EQ(Prompts(), QStringList({"ファイルを開けません。\r\n" + tooLong + tooLongText}));
+    m_msgBoxes.clear();
+    ScriptFileDialogs({tooLong});
+    m->mnuFileSaveAs_Click();
+    EXPECT_EQ(Prompts(), QStringList({"ファイルを保存できません。\r\n" + tooLong + tooLongText +
+                                      "\r\n保存していません。文書は開いたままで、変更もそのまま残っています。"}));
 }
 
 TEST_F(ProgramFilesTest, SaveOfAnUntitledDocumentAsksForAName) {
