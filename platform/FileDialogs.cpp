@@ -2,12 +2,18 @@
 
 #include "FileProblems.h"
 #include "MsgBox.h"
+#include "Screens.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHeaderView>
 #include <QRegularExpression>
+#include <QTreeView>
+
+#include <algorithm>
 
 namespace brennvik {
 
@@ -33,11 +39,75 @@ QStringList NameFilterList(const QString &filter) {
     return out;
 }
 
+// Room the dialog takes at first, where the screen has it: enough for the
+// side bar and every column of the file list.
+constexpr QSize kDialogSize(960, 560);
+
+class ProgramFileDialog : public QFileDialog {
+public:
+    ProgramFileDialog(QWidget *parent, int flags) : QFileDialog(parent), m_flags(flags) {
+        // The toolkit's own dialog speaks the program's language on any desktop.
+        setOption(QFileDialog::DontUseNativeDialog);
+        FitColumnsToFiles();
+        resize(kDialogSize.boundedTo(AvailableScreenAreas().value(0).size() - FrameAllowance()));
+    }
+
+    void accept() override {
+        const QStringList chosen = selectedFiles();
+        if (!chosen.isEmpty() && !Acceptable(chosen.constFirst())) return;
+        QFileDialog::accept();
+    }
+
+private:
+    // A frame the window manager adds around the dialog.
+    static QSize FrameAllowance() { return QSize(16, 48); }
+
+    // The toolkit sizes the columns for short English texts ("128.88 GB"), so
+    // the size, type and date of an ordinary file were cut short; each
+    // folder shown widens them to what its files need, and the names take
+    // the room that is left.
+    void FitColumnsToFiles() {
+        auto *view = findChild<QTreeView *>(QStringLiteral("treeView"));
+        auto *model = findChild<QFileSystemModel *>();
+        if (!view || !model) return;
+        auto fit = [view] {
+            QHeaderView *header = view->header();
+            const QAbstractItemView *rows = view;  // the widths of the rows shown
+            for (int column = 1; column < header->count(); ++column) {
+                const int needed = std::max(rows->sizeHintForColumn(column), header->sectionSizeHint(column));
+                if (needed > header->sectionSize(column)) header->resizeSection(column, needed);
+            }
+        };
+        view->header()->setStretchLastSection(false);
+        view->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+        connect(model, &QFileSystemModel::directoryLoaded, view, fit);
+        connect(model, &QFileSystemModel::layoutChanged, view, fit);
+    }
+
+    // The toolkit would call such a name a missing file, or in Save As
+    // silently refuse it.
+    bool Acceptable(const QString &chosen) const {
+        const FileFacts facts = FileFactsOf(chosen);
+        if (facts.nameTooLong) {
+            MsgBox(QuotedPath(QDir::toNativeSeparators(chosen)) + QStringLiteral("\r\n") + NameTooLongText(),
+                   vbOKOnly | vbExclamation);
+            return false;
+        }
+        if ((m_flags & cdlOFNPathMustExist) && !facts.folderExists) {
+            MsgBox(QuotedPath(QDir::toNativeSeparators(QFileInfo(chosen).absolutePath())) +
+                       QStringLiteral("\r\nフォルダが見つかりません。"),
+                   vbOKOnly | vbExclamation);
+            return false;
+        }
+        return true;
+    }
+
+    int m_flags;
+};
+
 QString RunDialog(const FileDialogRequest &r) {
     const bool save = r.kind == FileDialogRequest::Kind::SaveAs;
-    QFileDialog dialog(QApplication::activeWindow());
-    // The toolkit's own dialog speaks the program's language on any desktop.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    ProgramFileDialog dialog(QApplication::activeWindow(), r.flags);
     if (!r.title.isEmpty()) dialog.setWindowTitle(r.title);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -53,25 +123,8 @@ QString RunDialog(const FileDialogRequest &r) {
     }
     if (!folder.isEmpty()) dialog.setDirectory(folder);
     if (!name.isEmpty()) dialog.selectFile(name);
-    for (;;) {
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
-        const QString chosen = dialog.selectedFiles().constFirst();
-        if (r.flags & cdlOFNPathMustExist) {
-            const FileFacts facts = FileFactsOf(chosen);
-            if (facts.nameTooLong) {
-                MsgBox(QuotedPath(QDir::toNativeSeparators(chosen)) + QStringLiteral("\r\n") + NameTooLongText(),
-                       vbOKOnly | vbExclamation);
-                continue;
-            }
-            if (!facts.folderExists) {
-                MsgBox(QuotedPath(QDir::toNativeSeparators(QFileInfo(chosen).absolutePath())) +
-                           QStringLiteral("\r\nフォルダが見つかりません。"),
-                       vbOKOnly | vbExclamation);
-                continue;
-            }
-        }
-        return QDir::toNativeSeparators(chosen);
-    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
 }
 
 }  // namespace
