@@ -47,28 +47,35 @@ bool X11LockState(int vk) {
     return (state.locked_mods & X11Mask(vk)) != 0;
 }
 
-void X11SetLock(int vk, bool on) {
-    const unsigned mask = X11Mask(vk);
+void X11SetLockMask(unsigned mask, bool on) {
     if (mask == 0) return;
     XkbLockModifiers(X11Display(), XkbUseCoreKbd, mask, on ? mask : 0);
     XFlush(X11Display());
 }
+
+void X11SetLock(int vk, bool on) { X11SetLockMask(X11Mask(vk), on); }
 #endif
+
+bool OnX11Display() {
+#ifdef BRENNVIK_HAVE_X11
+    return QGuiApplication::platformName() == QLatin1String("xcb") && X11Display() != nullptr;
+#else
+    return false;
+#endif
+}
 
 bool UsesX11(int vk) {
     if (vk == VK_CAPITAL) return false;  // the program's own lock
     State &s = Keys();
     if (!s.decided) {
         s.decided = true;
-#ifdef BRENNVIK_HAVE_X11
-        s.useX11 = QGuiApplication::platformName() == QLatin1String("xcb") && X11Display() != nullptr;
-#endif
+        s.useX11 = OnX11Display();
     }
     return s.useX11 && vk != VK_INSERT;
 }
 
-// Takes the key press before any widget sees it: a press that one widget
-// ignores goes on to its parent, and would switch the lock again there.
+// Takes the key before any widget sees it: a press that one widget ignores
+// goes on to its parent, and would switch the lock again there.
 class CapsLockKeyFilter : public QObject {
 public:
     CapsLockKeyFilter(QObject *owner, std::function<void()> switched)
@@ -76,10 +83,11 @@ public:
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override {
-        if (event->type() != QEvent::KeyPress) return false;
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() != Qt::Key_CapsLock) return false;
-        if (!key->isAutoRepeat()) {
+        KeepSystemLock(*key);
+        if (event->type() == QEvent::KeyPress && !key->isAutoRepeat()) {
             keybd_event(VK_CAPITAL, KEYEVENTF_KEYDOWN);
             keybd_event(VK_CAPITAL, KEYEVENTF_KEYUP);
             if (m_switched) m_switched();
@@ -88,7 +96,24 @@ protected:
     }
 
 private:
+    // The key is the program's: the system's lock, which dialog boxes, file
+    // names and other programs follow, is put back as it was before the
+    // press. The system switches it on the press or on the release, so it
+    // is put back after both.
+    void KeepSystemLock(const QKeyEvent &key) {
+#ifdef BRENNVIK_HAVE_X11
+        if (!OnX11Display()) return;
+        constexpr unsigned kLockMask = 1u << 1;  // the core protocol's Lock modifier
+        // A key event carries the modifiers as they were before it.
+        if (key.type() == QEvent::KeyPress) m_systemLockBefore = (key.nativeModifiers() & kLockMask) != 0;
+        X11SetLockMask(kLockMask, m_systemLockBefore);
+#else
+        Q_UNUSED(key);
+#endif
+    }
+
     std::function<void()> m_switched;
+    bool m_systemLockBefore = false;
 };
 
 }  // namespace

@@ -4,7 +4,7 @@
 // (and for Insert always) the state is kept in the program. Caps Lock is
 // always the program's own: the document panes type capitals while it is
 // on, and the system's lock, which file names and other programs share, is
-// never touched.
+// left as it was when the key is pressed in the program.
 
 #include <cstdint>
 #include <functional>
@@ -28,8 +28,9 @@ void keybd_event(int16_t virtualKey, int flags);
 bool KeyLockState(int16_t virtualKey);
 
 // While `owner` lives, the keyboard's Caps Lock key, pressed in any window
-// of the program, switches the program's lock (the system switches its
-// own), then calls `switched`. A later call takes over from an earlier one.
+// of the program, switches the program's lock, then calls `switched`; on
+// X11 the system's lock, which the key switched too, is put back at once.
+// A later call takes over from an earlier one.
 void FollowCapsLockKey(QObject *owner, std::function<void()> switched);
 
 // Tests: forget the display and keep every state in the program, starting

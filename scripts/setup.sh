@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
-  libx11-dev
+  libx11-dev libxtst-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk fonts-ipafont-mincho
   poppler-utils
