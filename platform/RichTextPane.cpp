@@ -50,16 +50,6 @@ QChar WithCapsLock(QChar typed, bool shift) {
     return KeyLockState(VK_CAPITAL) != shift ? typed.toUpper() : typed.toLower();
 }
 
-// Alt or Meta held: a menu's access key or a shortcut, never text. AltGr
-// comes without Alt on X11 and as Ctrl+Alt on Windows, so it still types.
-bool IsCommandChord(Qt::KeyboardModifiers modifiers) {
-    if (!(modifiers & (Qt::AltModifier | Qt::MetaModifier))) return false;
-#ifdef Q_OS_WIN
-    if ((modifiers & Qt::ControlModifier) && (modifiers & Qt::AltModifier)) return false;
-#endif
-    return true;
-}
-
 // How far the selection band goes from the pane's background towards the
 // highlight colour, with the focus and without it.
 constexpr double kFocusedBand = 0.4;
@@ -314,12 +304,6 @@ void RichTextPane::keyPressEvent(QKeyEvent *event) {
         keybd_event(VK_INSERT, KEYEVENTF_KEYDOWN);
         keybd_event(VK_INSERT, KEYEVENTF_KEYUP);
         FollowInsertKeyState();
-        event->accept();
-        return;
-    }
-    // A chord that no menu or shortcut took changes nothing: a stray Alt+I
-    // used to type "i" into the program.
-    if (IsCommandChord(event->modifiers()) && !event->text().isEmpty()) {
         event->accept();
         return;
     }

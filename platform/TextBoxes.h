@@ -1,5 +1,6 @@
 #pragma once
-// Behaviour shared by the text boxes of every dialog.
+// Behaviour shared by the text boxes of the program: the boxes of every
+// dialog and calculator, and the document panes.
 
 #include <Qt>
 
@@ -11,5 +12,13 @@ namespace brennvik {
 // keeps its caret. A box focused by a mouse click is selected again once the
 // click has put its caret down.
 void SelectWholeText(QLineEdit *box, Qt::FocusReason reason = Qt::OtherFocusReason);
+
+// Alt or Meta held: a menu's or a dialog's access key or a shortcut, never
+// text. AltGr comes without Alt on X11 and as Ctrl+Alt on Windows.
+bool IsCommandChord(Qt::KeyboardModifiers modifiers);
+
+// From now on a command chord that no menu, access key or shortcut took
+// types nothing into any box of the program; once is enough.
+void IgnoreUntakenCommandChords();
 
 }  // namespace brennvik

@@ -4,6 +4,7 @@
 #include "platform/DialogWindows.h"
 #include "platform/InterfaceFont.h"
 #include "platform/KeyboardLocks.h"
+#include "platform/TextBoxes.h"
 #include "platform/Translations.h"
 #include "program_icon.h"
 #include "workspace_state.h"
@@ -31,6 +32,7 @@ frmMain *StartUp(const QStringList &commandLineFiles, const CommandInstaller &in
     LoadToolkitTranslations();
     UseInterfaceFont();
     InstallButtonEnterKey();
+    IgnoreUntakenCommandChords();
     QApplication::setWindowIcon(ProgramIcon());
     auto *window = new frmMain;
     if (install) install(*window);

@@ -240,6 +240,14 @@ TEST_F(PlatformBehaviourTest, TheCapsLockKeySwitchesTheProgramsLockInAnyWindow) 
     EXPECT_EQ(pane->Text(), "G50");
 }
 
+// Every chord of Alt, Meta or Alt+Shift with these keys.
+void TypeUntakenChords(QWidget *box) {
+    for (const Qt::KeyboardModifiers chord :
+         {Qt::KeyboardModifiers(Qt::AltModifier), Qt::KeyboardModifiers(Qt::MetaModifier), Qt::AltModifier | Qt::ShiftModifier})
+        for (const Qt::Key key : {Qt::Key_I, Qt::Key_Z, Qt::Key_X, Qt::Key_Q, Qt::Key_5, Qt::Key_Space, Qt::Key_Backspace})
+            QTest::keyClick(box, key, chord);
+}
+
 // Alt+I (挿入 has no access key) used to type "i" and mark the program changed.
 TEST_F(PlatformBehaviourTest, AnAltChordNoMenuTakesTypesNothing) {
     RichTextPane *pane = StartWithDocument(QStringLiteral("G00"));
@@ -247,10 +255,9 @@ TEST_F(PlatformBehaviourTest, AnAltChordNoMenuTakesTypesNothing) {
     pane->SetDataChanged(false);
     ASSERT_TRUE(ActivateWindow(m_main));
     pane->setFocus();
-    for (const Qt::KeyboardModifiers chord :
-         {Qt::KeyboardModifiers(Qt::AltModifier), Qt::KeyboardModifiers(Qt::MetaModifier), Qt::AltModifier | Qt::ShiftModifier})
-        for (const Qt::Key key : {Qt::Key_I, Qt::Key_Z, Qt::Key_5, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Backspace})
-            QTest::keyClick(pane, key, chord);
+    TypeUntakenChords(pane);
+    for (const Qt::KeyboardModifiers chord : {Qt::KeyboardModifiers(Qt::AltModifier), Qt::KeyboardModifiers(Qt::MetaModifier)})
+        QTest::keyClick(pane, Qt::Key_Tab, chord);
     EXPECT_EQ(pane->Text(), "G00");
     EXPECT_FALSE(pane->DataChanged());
 
@@ -262,6 +269,40 @@ TEST_F(PlatformBehaviourTest, AnAltChordNoMenuTakesTypesNothing) {
     QTest::keyClick(pane, Qt::Key_F, Qt::AltModifier);
     EXPECT_TRUE(m_main->mnuFile->isVisible());
     m_main->mnuFile->close();
+}
+
+// In 検索 Alt+Z, Alt+X, Alt+Q typed "zxq"; in 回転数の計算 Alt+F made V
+// "f150", which reads 0, so "S0" went into the program.
+TEST_F(PlatformBehaviourTest, AnAltChordTypesNothingIntoTheBoxesOfDialogsAndCalculators) {
+    RichTextPane *pane = StartWithDocument(QString());
+    ASSERT_TRUE(m_main->RunCommand(QStringLiteral("mnuSearchFind")));
+    ASSERT_TRUE(m_main->RunCommand(QStringLiteral("mnuToolsrpm")));
+    ASSERT_TRUE(g_frmFind && g_RPM);
+    const struct {
+        QWidget *window;
+        QLineEdit *box;
+    } boxes[] = {{g_frmFind, g_frmFind->txtFind}, {g_RPM, g_RPM->V}, {g_RPM, g_RPM->Diameter}};
+    for (const auto &[window, box] : boxes) {
+        ASSERT_TRUE(ActivateWindow(window));
+        box->setFocus();
+        box->clear();
+        QTest::keyClicks(box, QStringLiteral("150"));
+        TypeUntakenChords(box);
+        QTest::keyClick(box, Qt::Key_F, Qt::AltModifier);
+        EXPECT_EQ(box->text(), "150") << box->objectName().toStdString();
+        // AltGr types what it makes.
+        QTest::keyClick(box, '@', Qt::GroupSwitchModifier);
+        EXPECT_EQ(box->text(), "150@") << box->objectName().toStdString();
+    }
+    g_frmFind->close();
+
+    // The speed is read whole, and the spindle speed goes into the program.
+    g_RPM->V->clear();
+    QTest::keyClick(g_RPM->V, Qt::Key_F, Qt::AltModifier);
+    QTest::keyClicks(g_RPM->V, QStringLiteral("150"));
+    g_RPM->Diameter->setText(QStringLiteral("40"));
+    g_RPM->Diameter_Enter();
+    EXPECT_EQ(pane->Text(), "1190");
 }
 
 // With no document the Tools menu is hidden, yet Ctrl+N opened the speed

@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen, but for the tests that need a real display (they name it).
+    qputenv("QT_QPA_PLATFORM", qgetenv("BRENNVIK_TEST_PLATFORM").isEmpty() ? QByteArray("offscreen")
+                                                                           : qgetenv("BRENNVIK_TEST_PLATFORM"));
     // The toolkit keeps settings of its own (the file dialogs' history) in
     // the configuration folder; the tests keep theirs in a folder of the run.
     QTemporaryDir configuration;
