@@ -74,10 +74,13 @@ void frmLineAngle::Text4_LostFocus() { Solve(LineAngleEndXLeft); }
 
 void frmLineAngle::Text5_LostFocus() { Solve(LineAngleEndZLeft); }
 
-void frmLineAngle::Solve(void (*compute)(CalcForm &)) {
+void frmLineAngle::Solve(bool (*compute)(CalcForm &)) {
     if (!m_edited) return;
-    m_edited = false;
-    ApplyToBoxes(compute);
+    bool solved = false;
+    ApplyToBoxes([&](CalcForm &form) { solved = compute(form); });
+    // A leave that found too little to compute, or failed, keeps the edit
+    // for the next one.
+    if (solved) m_edited = false;
 }
 
 void LineAngle_Click() { ShowCalculator(g_frmLineAngle); }

@@ -32,9 +32,10 @@ public:
     void Text5_LostFocus();
 
 private:
-    // Runs a computation when a box was edited since the last one: leaving
-    // the boxes as they are never solves again from a solved, floored value.
-    void Solve(void (*compute)(CalcForm &));
+    // Runs a computation when a box was edited since the last result:
+    // leaving the boxes as they are never solves again from a solved,
+    // floored value, and an edit waits until a leave completes the line.
+    void Solve(bool (*compute)(CalcForm &));
 
     bool m_edited = false;
 };

@@ -21,8 +21,8 @@ bool Filled(const CalcForm &f, std::initializer_list<const char *> boxes) {
 
 }  // namespace
 
-void LineAngleEndXLeft(CalcForm &f) {
-    if (!Filled(f, {"Text1", "Text2", "Text3", "Text4"})) return;
+bool LineAngleEndXLeft(CalcForm &f) {
+    if (!Filled(f, {"Text1", "Text2", "Text3", "Text4"})) return false;
     const double x1 = f.Number("Text1");
     const double z1 = f.Number("Text2");
     const double x2 = f.Number("Text4");
@@ -30,10 +30,11 @@ void LineAngleEndXLeft(CalcForm &f) {
     // An upright line keeps its Z; one along Z reaches no other X.
     const double z2 = IsUpright(a) ? z1 : z1 + Divide((x2 - x1) / 2, AngleTan(a));
     f.SetResult("Text5", z2 + kNudge);
+    return true;
 }
 
-void LineAngleEndZLeft(CalcForm &f) {
-    if (!Filled(f, {"Text1", "Text2", "Text5"})) return;
+bool LineAngleEndZLeft(CalcForm &f) {
+    if (!Filled(f, {"Text1", "Text2", "Text5"})) return false;
     const double x1 = f.Number("Text1");
     const double z1 = f.Number("Text2");
     const double z2 = f.Number("Text5");
@@ -42,7 +43,9 @@ void LineAngleEndZLeft(CalcForm &f) {
         // has no end X (AngleTan refuses it).
         const double x2 = x1 + 2 * AngleTan(AngleRadians(f)) * (z2 - z1);
         f.SetResult("Text4", x2 + kNudge);
-    } else if (!f.IsEmpty("Text4")) {
+        return true;
+    }
+    if (!f.IsEmpty("Text4")) {
         const double x2 = f.Number("Text4");
         double a = Atn(Divide((x2 - x1) / 2, z2 - z1)) * 180 / g_Pi + kNudge;
         if (x1 < x2 && z1 > z2) a = a + 180;
@@ -50,7 +53,9 @@ void LineAngleEndZLeft(CalcForm &f) {
         // A line towards -Z along the axis reads 180, as the angle from +Z.
         if (x1 == x2 && z1 > z2) a = a + 180;
         f.SetResult("Text3", a);
+        return true;
     }
+    return false;
 }
 
 }  // namespace brennvik

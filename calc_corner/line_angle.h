@@ -9,12 +9,13 @@ namespace brennvik {
 
 // Leaving the end X: with X1, Z1, A and X2, the end Z. Nothing when a box is
 // missing. A RuntimeError when the line cannot reach X2 (A parallel to Z).
-void LineAngleEndXLeft(CalcForm &form);
+// True when it wrote a result.
+bool LineAngleEndXLeft(CalcForm &form);
 
 // Leaving the end Z: with X1, Z1 and Z2, the end X from the angle, or else
 // the angle from the end X. Nothing when neither is given. A RuntimeError
 // when there is no answer (a line parallel to X cannot reach another Z; an
-// angle of a line of no Z length).
-void LineAngleEndZLeft(CalcForm &form);
+// angle of a line of no Z length). True when it wrote a result.
+bool LineAngleEndZLeft(CalcForm &form);
 
 }  // namespace brennvik

@@ -6,6 +6,7 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,7 +23,6 @@ const LabelledBox kCells[] = {
     {"Label9", "円の中心 X", "Text1", 1, 0},
     {"Label11", "Z", "Text2", 1, 2},
     {"Label10", "R", "Text3", 1, 4},
-    {"Label5", "A", "Text4", 2, 0},
     {"Label12", "接　　点    X", "Text5", 3, 0},
     {"Label14", "Z", "Text6", 3, 2},
     {"Label16", "I", "Text7", 3, 4},
@@ -56,8 +56,15 @@ frmCirclePoint::frmCirclePoint() : DrawingCalculatorWindow("frmCirclePoint", QSt
     grid->addWidget(PlaneFrame(), 0, 1, 1, 3, Qt::AlignLeft);
     grid->addWidget(Frame1, 0, 5, 1, 2, Qt::AlignLeft);
     PlaceLabelledBoxes(grid, kCells, StandardBoxWidth());
-    // The angle's row label stands before its short label "A".
-    grid->addWidget(Label("Label4", QStringLiteral("接する角度")), 2, 0, Qt::AlignLeft);
+    // The angle's row label stands before its short label "A", the two held
+    // apart by the row's spacing however wide the other row labels are.
+    auto *angle = new QHBoxLayout;
+    angle->addWidget(Label("Label4", QStringLiteral("接する角度")));
+    angle->addStretch();
+    angle->addWidget(Label("Label5", QStringLiteral("A")));
+    grid->addLayout(angle, 2, 0);
+    Text4->setFixedWidth(StandardBoxWidth());
+    grid->addWidget(Text4, 2, 1);
     grid->addWidget(Command1, 3, 8);
     grid->addWidget(Command3, 3, 9);
     grid->setRowMinimumHeight(4, 8);

@@ -166,7 +166,7 @@ frmLineRLine::frmLineRLine() : DrawingCalculatorWindow("frmLineRLine", QStringLi
     connect(Check2, &QCheckBox::clicked, this, &frmLineRLine::Check2_Click);
     Command2 = Button("Command2", QStringLiteral("キャンセル"), [this] { Command2_Click(); });
 
-    Label21 = Label("Label21", QStringLiteral("※直線２の開始点が直線１上にあるときは腺が交差するように0.0001ずらしてください。"));
+    Label21 = Label("Label21", QStringLiteral("※直線２の開始点が直線１上にあるときは線が交差するように0.0001ずらしてください。"));
     Label21->setStyleSheet(QStringLiteral("color: red"));
     Label21->setWordWrap(true);
     Label22 = Label("Label22", QStringLiteral("※図を描き直すには、入力欄でEnterキーを押してください。"));

@@ -68,8 +68,9 @@ void Compensate(CalcForm &f, Drawing &d, double r, Point centre) {
     if (f.IsEmpty("Text20")) return;
     const double nr = f.Number("Text20");
     const bool outside = !f.IsOn("Option6");
-    // The nose cannot run inside an arc no larger than itself.
-    if (!outside && nr >= r) NoSolution();
+    // The nose cannot run inside an arc smaller than itself; inside one of
+    // its own radius its centre stays at the arc's centre.
+    if (!outside && nr > r) NoSolution();
     f.SetResult("Text23", outside ? r + nr : r - nr);
     f.SetText("Text30", f.Text("Text23"));
 

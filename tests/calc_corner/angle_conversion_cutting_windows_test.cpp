@@ -146,6 +146,21 @@ TEST_F(AngleConversionCuttingWindowsTest, LineAngleSolvesOnLeavingTheEndBoxesAnd
     EXPECT_EQ(m_pane->Text(), "X12.5 Z-3");
 }
 
+TEST_F(AngleConversionCuttingWindowsTest, LineAngleKeepsAnEditUntilALeaveSolvesWithIt) {
+    frmLineAngle *w = OpenFromEntry("LineAngle", g_frmLineAngle);
+    ASSERT_TRUE(w);
+    TypeAndEnter(w->Text1, "20");
+    TypeAndEnter(w->Text2, "0");
+    // A left empty; Z2 first, then X2: neither leave has enough to solve.
+    TypeAndEnter(w->Text5, "-10");
+    TypeAndEnter(w->Text4, "40");
+    EXPECT_EQ(w->Text3->text(), "");
+    // Enter in X2 went on to Z2; leaving Z2 untouched now solves the angle.
+    ASSERT_TRUE(w->Text5->hasFocus());
+    QTest::keyClick(w->Text5, Qt::Key_Return);
+    EXPECT_EQ(Texts({w->Text1, w->Text2, w->Text3, w->Text4, w->Text5}), QStringList({"20", "0", "135", "40", "-10"}));
+}
+
 TEST_F(AngleConversionCuttingWindowsTest, TabbingThroughASolvedWindowChangesNoBox) {
     // A line at 5 degrees: solving Z2 back from the floored X2 would give 9.995.
     frmLineAngle *line = OpenFromEntry("LineAngle", g_frmLineAngle);

@@ -4,6 +4,7 @@
 #include "calc_tangent/frmCirclePoint.h"
 #include "calculator_window_fixture.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -61,6 +62,24 @@ TEST_F(frmCirclePointTest, XYPlaneRelabelsAndInsertsYAndJ) {
     w->OptionXZ->click();
     EXPECT_EQ(Child<QLabel>(w, "Label14")->text(), "Z");
     EXPECT_EQ(w->Command3->text(), "I K 挿入");
+}
+
+TEST_F(frmCirclePointTest, TheAngleRowLabelStandsApartFromItsShortLabel) {
+    frmCirclePoint *w = OpenFromEntry("CirclePoint", g_frmCirclePoint);
+    ASSERT_TRUE(w);
+    // It used to share its cell with "A" and read "接する角度A".
+    const QLabel *row = Child<QLabel>(w, "Label4");
+    const QLabel *shortLabel = Child<QLabel>(w, "Label5");
+    EXPECT_EQ(row->text(), "接する角度");
+    EXPECT_EQ(shortLabel->text(), "A");
+    const QFontMetrics metrics(row->font());
+    EXPECT_LE(metrics.horizontalAdvance(row->text()), row->contentsRect().width());
+    const QRect rowAt(row->mapTo(w, QPoint()), row->size());
+    const QRect shortAt(shortLabel->mapTo(w, QPoint()), shortLabel->size());
+    EXPECT_EQ(rowAt.top(), shortAt.top());
+    // At least a blank between the end of one and the start of the other.
+    EXPECT_GE(shortAt.left() - (rowAt.right() + 1), metrics.horizontalAdvance(u' '));
+    EXPECT_LT(shortAt.right(), w->Text4->mapTo(w, QPoint()).x());
 }
 
 TEST_F(frmCirclePointTest, RenderedDrawingShowsTheCircleThePointAndItsTangent) {

@@ -39,6 +39,8 @@ TEST_F(frmLineRLineTest, OpensAsOneInstanceAtTheLowerRightInFront) {
         EXPECT_TRUE(on->isChecked()) << on->objectName().toStdString();
     EXPECT_FALSE(w->Check1->isChecked());
     EXPECT_FALSE(w->Check1->isEnabled());
+    // The lines cross (線), in the red note.
+    EXPECT_EQ(w->Label21->text(), "※直線２の開始点が直線１上にあるときは線が交差するように0.0001ずらしてください。");
 
     // The toolbar key opens the same window, its boxes as they were.
     w->Text1->setText(QStringLiteral("100"));

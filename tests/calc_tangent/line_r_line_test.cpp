@@ -72,6 +72,17 @@ TEST_F(LineRLineTest, WorkedExamplesGiveTheirBoxesDigitForDigit) {
           {"Text23", "4.2"},   {"Text24", "100"},    {"Text25", "-45.801"}, {"Text26", "4.2"},  {"Text27", "0"},
           {"Text28", "110"},   {"Text29", "-49.201"}, {"Text30", "4.2"},   {"Text31", "108.4"},
           {"Text32", "-50.001"}, {"Text33", "0"},    {"Text34", "4.2"}}},
+        // A corner radius ground to the insert's own nose radius: R' 0, the
+        // nose centres on the arc's centre, the tips offset from there.
+        {"nose 5 inside an arc of its own radius, tip 3",
+         With(kExampleLines, {{"Text9", "5"}, {"Text20", "5"}}),
+         {"Option6"},
+         {{"Text7", "100"},    {"Text8", "-50"},     {"Text10", "110"},    {"Text11", "-45"},   {"Text12", "100"},
+          {"Text13", "-45"},   {"Text14", "110"},    {"Text15", "-50"},    {"Text16", "5"},     {"Text17", "0"},
+          {"Text18", "0"},     {"Text19", "5"},      {"Text21", "110"},    {"Text22", "-45.001"},
+          {"Text23", "0"},     {"Text24", "100"},    {"Text25", "-50.001"}, {"Text26", "0"},    {"Text27", "0"},
+          {"Text28", "110"},   {"Text29", "-45.001"}, {"Text30", "0"},     {"Text31", "100"},
+          {"Text32", "-50.001"}, {"Text33", "0"},    {"Text34", "0"}}},
         {"tip position 1 moves only the tips",
          With(kExampleLines, {{"Text9", "5"}, {"Text20", "0.8"}}),
          {"NosePN_0"},
@@ -157,8 +168,6 @@ TEST_F(LineRLineTest, FailuresKeepTheBoxesNotYetWrittenAndPrintTheFailureText) {
          {{"Text7", "100"}, {"Text8", "-50"}, {"Text10", "100"}, {"Text11", "-50"}, {"Text12", "100"},
           {"Text13", "-50"}, {"Text14", "100"}, {"Text15", "-50"}, {"Text16", "0"}, {"Text17", "0"},
           {"Text18", "0"}, {"Text19", "0"}, {"Text23", "0.8"}, {"Text30", "0.8"}}},
-        {"a nose inside an arc of its own radius", With(kExampleLines, {{"Text9", "5"}, {"Text20", "5"}}),
-         {"Option6"}, kCircleResults},
         {"a nose inside an arc smaller than itself", With(kExampleLines, {{"Text9", "5"}, {"Text20", "6"}}),
          {"Option6"}, kCircleResults},
     };
