@@ -27,43 +27,58 @@ QString Zero() { return QStringLiteral("0"); }
 // turning tools.
 const std::vector<ProcessFormControl> kNoBAxis = {&F::TipPostion, &F::LabelB, &F::LabelB2, &F::B};
 
+// A hole on the face ends at a Z, one on the side at an X; neither asks
+// for an end angle.
+enum class HoleSurface { Face, Side };
+
+// Hides the end boxes the hole does not use. On the side the hidden end Z
+// would uncover the second end caption, which would stand there without a
+// box, so that caption is blanked too.
+void HideUnusedEnd(ProcessFormSetup &setup, HoleSurface surface) {
+    setup.unusedFields.push_back(surface == HoleSurface::Face ? kFieldEndX : kFieldEndZ);
+    setup.unusedFields.push_back(kFieldEndC);
+    if (surface == HoleSurface::Side) setup.captions.push_back({&F::EndZ2, ""});
+}
+
 // A drill asks for its diameter, the dwell at the bottom and the number of
-// holes; the face hole ends at a Z, the side hole at an X.
+// holes.
 const std::vector<LabelCaption> kDrillCaptions = {{&F::LabelU, "ドリル径"}, {&F::LabelU2, "D"},
                                                   {&F::LabelW, "終点ﾄﾞｳｪﾙ"}, {&F::LabelW2, "E"},
                                                   {&F::LabelC, "穴の数"},     {&F::LabelC2, "Q"}};
 
-ProcessFormSetup DrillSetup(const char *caption, int row, const UnusedField &unusedEnd,
-                            std::vector<LabelCaption> captions) {
-    captions.insert(captions.begin(), kDrillCaptions.begin(), kDrillCaptions.end());
-    return {caption, {unusedEnd, kFieldEndC}, std::move(captions), kNoBAxis, {}, row, {}, {{&F::U, kTapDrillSizes}}};
+ProcessFormSetup DrillSetup(const char *caption, int row, HoleSurface surface) {
+    ProcessFormSetup setup{caption, {}, kDrillCaptions, kNoBAxis, {}, row, {}, {{&F::U, kTapDrillSizes}}};
+    HideUnusedEnd(setup, surface);
+    return setup;
 }
 
-// The side drill blanks the second end caption the hidden end Z uncovers.
-const ProcessFormSetup kDrillFace = DrillSetup("Mドリル端面", 17, kFieldEndX, {});
-const ProcessFormSetup kDrillSide = DrillSetup("Mドリル側面", 18, kFieldEndZ, {{&F::EndZ2, ""}});
+const ProcessFormSetup kDrillFace = DrillSetup("Mドリル端面", 17, HoleSurface::Face);
+const ProcessFormSetup kDrillSide = DrillSetup("Mドリル側面", 18, HoleSurface::Side);
 
 // A tap asks for its nominal size, thread angle, pitch and number of taps.
-ProcessFormSetup TapSetup(const char *caption, int row, const UnusedField &unusedEnd, const char *pitches,
+ProcessFormSetup TapSetup(const char *caption, int row, HoleSurface surface, const char *pitches,
                           std::vector<BoxPreset> presets) {
-    return {caption,
-            {kFieldW, kFieldL, unusedEnd, kFieldEndC},
-            {{&F::LabelU, "呼び径"},
-             {&F::LabelU2, "M"},
-             {&F::LabelW, ""},
-             {&F::LabelD, "ネジ角度"},
-             {&F::LabelL, ""},
-             {&F::LabelC, "タップ数"},
-             {&F::LabelC2, "Q"}},
-            kNoBAxis,
-            {},
-            row,
-            std::move(presets),
-            {{&F::F, pitches}}};
+    ProcessFormSetup setup{caption,
+                           {kFieldW, kFieldL},
+                           {{&F::LabelU, "呼び径"},
+                            {&F::LabelU2, "M"},
+                            {&F::LabelW, ""},
+                            {&F::LabelD, "ネジ角度"},
+                            {&F::LabelL, ""},
+                            {&F::LabelC, "タップ数"},
+                            {&F::LabelC2, "Q"}},
+                           kNoBAxis,
+                           {},
+                           row,
+                           std::move(presets),
+                           {{&F::F, pitches}}};
+    HideUnusedEnd(setup, surface);
+    return setup;
 }
 
-const ProcessFormSetup kTapFace = TapSetup("Mタップ端面", 20, kFieldEndX, kPitchesToM20, {{&F::StartZ, Zero}, {&F::StartC, Zero}});
-const ProcessFormSetup kTapSide = TapSetup("Mタップ側面", 21, kFieldEndZ, kPitchesToM24, {{&F::StartC, Zero}});
+const ProcessFormSetup kTapFace =
+    TapSetup("Mタップ端面", 20, HoleSurface::Face, kPitchesToM20, {{&F::StartZ, Zero}, {&F::StartC, Zero}});
+const ProcessFormSetup kTapSide = TapSetup("Mタップ側面", 21, HoleSurface::Side, kPitchesToM24, {{&F::StartC, Zero}});
 
 // An end mill asks for its diameter and the start and end points only.
 ProcessFormSetup ContourSetup(const char *caption, int row) {

@@ -141,6 +141,27 @@ TEST_F(MeasuringCommandsTest, CallLinesAtTheCaret) {
     EXPECT_TRUE(m_msgBoxes.empty());
 }
 
+// A program whose end line has no line end gets it before the subprogram:
+// "NEND M02" stays as it was and the TAB line stands on its own, as when
+// the line end was there.
+TEST_F(MeasuringCommandsTest, SubprogramAfterAnEndLineWithoutItsLineEnd) {
+    StartWithDocument();
+    for (const char *command : kProbeCommands) {
+        // The program after the command, the caret put before "N1".
+        auto probed = [this, command](const char *lastLineEnd) {
+            m_pane->SetText(QStringLiteral("O1\r\nN1 G00 X0\r\nNEND M02") + lastLineEnd);
+            m_pane->Select(4, 0);
+            EXPECT_TRUE(RunCommand(command, Confirm(kInnerDiameterBoxes))) << command;
+            EXPECT_EQ(m_pane->SelStart(), 4) << command;
+            return m_pane->Text().toStdString();
+        };
+        const std::string withoutLineEnd = probed("");
+        EXPECT_EQ(withoutLineEnd, probed("\r\n")) << command;
+        EXPECT_NE(withoutLineEnd.find("\r\nNEND M02\r\n\t\r\n----------<"), std::string::npos) << command;
+    }
+    EXPECT_TRUE(m_msgBoxes.empty());
+}
+
 // In the two-turret view the call goes into the focused turret pane and the
 // subprogram behind the program's end line, where saving writes it.
 TEST_F(MeasuringCommandsTest, TwoTurretViewPutsTheSubprogramBehindTheEndLine) {

@@ -6,7 +6,10 @@
 #include "process/process_state.h"
 #include "workspace/frmMain.h"
 
+#include <QLabel>
 #include <QLineEdit>
+
+#include <algorithm>
 
 namespace brennvik {
 namespace {
@@ -65,9 +68,8 @@ TEST_F(RotaryCommandsTest, EachCommandSetsUpTheDialog) {
          hiding({"EndZ", "EndC"}), {}, {}},
         {"ProcessMTapFace", "Mタップ端面", 20, with(tapCaptions, {{"LabelEndX", ""}}), hiding({"W", "L", "EndX", "EndC"}),
          {}, {{"StartZ", "0"}, {"StartC", "0"}}},
-        // The side tap leaves the second end caption under its hidden end Z.
-        {"ProcessMTapSide", "Mタップ側面", 21, with(tapCaptions, {{"LabelEndZ", ""}}), hiding({"W", "L", "EndZ", "EndC"}),
-         {}, {{"StartC", "0"}}},
+        {"ProcessMTapSide", "Mタップ側面", 21, with(tapCaptions, {{"LabelEndZ", ""}, {"EndZ2", ""}}),
+         hiding({"W", "L", "EndZ", "EndC"}), {}, {{"StartC", "0"}}},
         {"ProcessMSouseiFace", "M創成加工端面", 26, contourCaptions, hiding({"C", "D", "W", "L"}), {}, {}},
         {"ProcessMSouseiSide", "M創成加工側面", 27, contourCaptions, hiding({"C", "D", "W", "L"}), {}, {}},
         // The main-spindle tap keeps the tool-tip position on every machine.
@@ -79,6 +81,50 @@ TEST_F(RotaryCommandsTest, EachCommandSetsUpTheDialog) {
          {{"StartZ", "0"}}},
     };
     ExpectSetups(std::vector<ExpectedSetup>(std::begin(cases), std::end(cases)));
+}
+
+// The captions a user sees on the dialog's end row, left to right: shown,
+// not empty, and not covered by a box shown over them.
+QStringList SeenEndRowCaptions(frmProcess *f) {
+    const QRect row = f->LabelEnd->geometry();
+    QList<QLabel *> seen;
+    for (QLabel *label : f->findChildren<QLabel *>()) {
+        const QRect at = label->geometry();
+        const bool onEndRow = at.center().y() >= row.top() && at.center().y() <= row.bottom();
+        if (!label->isVisible() || label->text().isEmpty() || !onEndRow) continue;
+        const QList<QLineEdit *> boxes = f->findChildren<QLineEdit *>();
+        if (std::none_of(boxes.begin(), boxes.end(),
+                         [&at](QLineEdit *box) { return box->isVisible() && box->geometry().intersects(at); }))
+            seen << label;
+    }
+    std::sort(seen.begin(), seen.end(), [](QLabel *a, QLabel *b) { return a->x() < b->x(); });
+    QStringList captions;
+    for (QLabel *label : seen) captions << label->text();
+    return captions;
+}
+
+// The hole ends at a Z on the face and at an X on the side: the end row
+// names the one end box it keeps, and the hidden end Z of the side uncovers
+// no second "終　点".
+TEST_F(RotaryCommandsTest, EndRowShowsOnlyTheCaptionsOfItsBoxes) {
+    StartWithDocument();
+    const struct {
+        const char *command;
+        QStringList endRow;
+    } cases[] = {
+        {"ProcessMDrillFace", {"終　点", "Z"}},
+        {"ProcessMDrillSide", {"終　点", "X"}},
+        {"ProcessMTapFace", {"終　点", "Z"}},
+        {"ProcessMTapSide", {"終　点", "X"}},
+    };
+    for (const auto &c : cases) {
+        QStringList seen;
+        ASSERT_TRUE(RunCommand(c.command, [&seen](frmProcess *f) {
+            seen = SeenEndRowCaptions(f);
+            f->Command2->click();
+        })) << c.command;
+        EXPECT_EQ(seen, c.endRow) << c.command << ": " << seen.join(" | ").toStdString();
+    }
 }
 
 // Each command places the B-axis fields itself: hidden also on a MULTUS,
