@@ -118,7 +118,12 @@ void AppendAtProgramEnd(const QString &text) {
     BusyPointer busy;
     RichTextPane *pane = doc->txtText;
     const int caret = pane->SelStart();
-    pane->SetText(pane->Text() + text);
+    // A last line without a line end is ended first, so that it stays as it
+    // was and the text begins a line of its own. In the two-turret view the
+    // text goes behind the end line, which always has its line end.
+    const QString lineEnd = QStringLiteral("\r\n");
+    const QString program = pane->Text();
+    pane->SetText(program + (program.isEmpty() || program.endsWith(lineEnd) ? QString() : lineEnd) + text);
     pane->SetSelStart(caret);
 }
 

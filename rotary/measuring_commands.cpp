@@ -10,7 +10,6 @@
 #include "process/process_form_setup.h"
 #include "process/process_state.h"
 #include "workspace/document_slots.h"
-#include "workspace/frmDocument.h"
 #include "workspace/nc_text.h"
 #include "workspace/runtime.h"
 
@@ -74,15 +73,6 @@ const ProcessFormSetup kZeroOffsetZ = ZeroOffsetSetup(
      {&F::LabelL, "ｵｰﾊﾞｰ量"}},
     {{&F::U, kMayBeLeftEmpty}, {&F::W, kMayBeLeftEmpty}});
 
-// A last line without a line end is ended first: the subprogram's TAB line
-// would run on into it. In the two-turret view the subprogram goes behind
-// the end line, which always has its line end.
-QString AfterTheLastLine(const QString &subprogram) {
-    frmDocument *doc = CurrentDocumentWindow();
-    if (g_DocumentSplit[doc->Slot()] || doc->txtText->Text().endsWith(QStringLiteral("\r\n"))) return subprogram;
-    return "\r\n" + subprogram;
-}
-
 // Puts the call at the caret and the subprogram at the end of the program
 // (in the two-turret view behind its end line), then the caret back to the
 // start of the call. Both are built before anything is written, and the
@@ -91,7 +81,7 @@ void InsertCallWithSubprogram(const QString &call, const QString &subprogram) {
     RichTextPane *pane = ActivePaneOfCurrentDocument();
     const int start = pane->SelStart();
     pane->SetSelText(call);
-    AppendAtProgramEnd(AfterTheLastLine(subprogram));
+    AppendAtProgramEnd(subprogram);
     pane->SetSelStart(start);
 }
 
