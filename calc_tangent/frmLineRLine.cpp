@@ -3,6 +3,7 @@
 #include "CalcPicture.h"
 #include "line_r_line.h"
 #include "platform/ControlNames.h"
+#include "platform/Screens.h"
 #include "workspace/frmMain.h"
 
 #include <QCheckBox>
@@ -100,6 +101,33 @@ protected:
     }
 };
 
+// The window keeps about the size of its design, 8895 x 9390 twips, so
+// that it fits a small screen at the lower right: its eleven rows of boxes
+// and buttons stand closer than in the other calculators.
+constexpr int kRowHeight = 20;
+constexpr int kRowGap = 1;
+constexpr int kColumnGap = 3;
+constexpr int kMargin = 6;
+constexpr int kGap = 4;
+// Room on either side of an insert button's caption.
+constexpr int kButtonPadding = 8;
+
+void Compact(QWidget *window, QGridLayout *grid, std::initializer_list<QGroupBox *> frames,
+             std::initializer_list<QPushButton *> inserts) {
+    window->layout()->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+    window->layout()->setSpacing(kGap);
+    grid->setVerticalSpacing(kRowGap);
+    grid->setHorizontalSpacing(kColumnGap);
+    for (QLineEdit *box : window->findChildren<QLineEdit *>()) box->setFixedHeight(kRowHeight);
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) button->setFixedHeight(kRowHeight);
+    for (QPushButton *button : inserts)
+        button->setFixedWidth(button->fontMetrics().horizontalAdvance(button->text()) + 2 * kButtonPadding);
+    for (QGroupBox *frame : frames) {
+        frame->layout()->setContentsMargins(kMargin, 0, kMargin, kGap);
+        frame->layout()->setSpacing(kRowGap);
+    }
+}
+
 }  // namespace
 
 frmLineRLine::frmLineRLine() : DrawingCalculatorWindow("frmLineRLine", QStringLiteral(" 2直線と接する円")) {
@@ -126,7 +154,7 @@ frmLineRLine::frmLineRLine() : DrawingCalculatorWindow("frmLineRLine", QStringLi
     };
     for (const auto &[member, name] : results) this->*member = ResultBox(name);
     auto *grid = new QGridLayout;
-    PlaceLabelledBoxes(grid, kCells, 72);
+    PlaceLabelledBoxes(grid, kCells, StandardBoxWidth());
     for (const BoxTip &tip : kToolTips)
         findChild<QLineEdit *>(QString::fromLatin1(tip.box))->setToolTip(QString::fromUtf8(tip.tip));
 
@@ -171,14 +199,20 @@ frmLineRLine::frmLineRLine() : DrawingCalculatorWindow("frmLineRLine", QStringLi
     Label21->setWordWrap(true);
     Label22 = Label("Label22", QStringLiteral("※図を描き直すには、入力欄でEnterキーを押してください。"));
 
-    QGroupBox *planes = PlaneFrame();
+    // The circle's options fill the room the short rows leave at the right.
+    auto *circle = new QVBoxLayout;
+    circle->addWidget(Frame1);
+    circle->addWidget(PlaneFrame());
+    circle->addStretch();
+    grid->addLayout(circle, 0, 6, 5, 3);
     auto *side = new QVBoxLayout;
-    for (QWidget *w : {static_cast<QWidget *>(Frame1), static_cast<QWidget *>(planes), static_cast<QWidget *>(Frame3),
-                       static_cast<QWidget *>(Frame4), static_cast<QWidget *>(Check1), static_cast<QWidget *>(Check2)})
+    for (QWidget *w : {static_cast<QWidget *>(Frame3), static_cast<QWidget *>(Frame4), static_cast<QWidget *>(Check1),
+                       static_cast<QWidget *>(Check2)})
         side->addWidget(w);
     side->addStretch();
     side->addWidget(Command2);
     LayOut(grid, side, {Label21, Label22});
+    Compact(this, grid, {Frame1, Frame2, Frame3, Frame4}, {Command4, Command5, Command8, Command9});
 
     SetEnterOrder({Text1, Text2, Text3, Text4, Text5, Text6, Text9, Option1});
     SetEnterOrder({Text20, Option5});
@@ -192,9 +226,15 @@ frmLineRLine::frmLineRLine() : DrawingCalculatorWindow("frmLineRLine", QStringLi
 
 void frmLineRLine::Form_Load() {
     adjustSize();
-    const QRect screen = (this->screen() ? this->screen() : QGuiApplication::primaryScreen())->geometry();
-    move(LowerRightPlacement(screen, frameGeometry().size(), TwipsToPixels(kRightTwips), TwipsToPixels(kBottomTwips)));
+    PlaceWithFrame(this, [this](const QMargins &frame) {
+        PlaceAtLowerRight((screen() ? screen() : QGuiApplication::primaryScreen())->geometry(), frame);
+    });
     SetKeepInFront(true);
+}
+
+void frmLineRLine::PlaceAtLowerRight(const QRect &screen, const QMargins &frame) {
+    // A window's position is that of its frame.
+    move(LowerRightPlacement(screen, size().grownBy(frame), TwipsToPixels(kRightTwips), TwipsToPixels(kBottomTwips)));
 }
 
 void frmLineRLine::Check2_Click() { SetKeepInFront(Check2->isChecked()); }

@@ -5,6 +5,9 @@
 
 #include "DrawingCalculatorWindow.h"
 
+#include <QMargins>
+#include <QRect>
+
 #include <array>
 
 class QCheckBox;
@@ -38,6 +41,8 @@ public:
     QLabel *Label21, *Label22;
 
     void Form_Load();
+    // Puts the window, `frame` and all, near the lower-right corner of `screen`.
+    void PlaceAtLowerRight(const QRect &screen, const QMargins &frame);
     void Check2_Click();
     void Command2_Click();
 

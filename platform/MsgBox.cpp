@@ -2,7 +2,11 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
@@ -66,6 +70,16 @@ QString WithLineBreakChances(const QString &text) {
 
 void SetMsgBoxResponder(MsgBoxResponder responder) { Responder() = std::move(responder); }
 
+QFont TitleBarFont() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    return font;
+}
+
+int MsgBoxMinimumWidth(const QString &title) {
+    return QFontMetrics(TitleBarFont()).horizontalAdvance(title) + kTitleBarButtonsWidth + kTitleBarMargins;
+}
+
 QString QuotedText(const QString &text) {
     if (text.size() <= kQuotedTextLimit) return text;
     return Beginning(text, kQuotedTextLimit) + u'…';
@@ -102,6 +116,15 @@ int MsgBox(const QString &prompt, int buttons, const QString &title) {
     case vbYesNoCancel: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel); break;
     case vbYesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
     default: box.setStandardButtons(QMessageBox::Ok); break;
+    }
+    // The box takes the width its layout needs: an empty item as wide as
+    // the title needs lies across its first row (after the icon and the
+    // buttons, which lay the box out anew).
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        const QMargins margins = grid->contentsMargins();
+        const int width = MsgBoxMinimumWidth(call.title) - margins.left() - margins.right();
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), 0, 0, 1,
+                      grid->columnCount());
     }
     // The second button: No of Yes/No (Cancel), Cancel of OK/Cancel.
     if (buttons & vbDefaultButton2)

@@ -3,6 +3,7 @@
 // Tests install a responder: no box opens, the call is recorded and the
 // responder's answer is returned.
 
+#include <QFont>
 #include <QString>
 #include <functional>
 
@@ -44,6 +45,17 @@ int MsgBox(const QString &prompt, int buttons = vbOKOnly, const QString &title =
 
 // Installs a responder; an empty one restores real boxes.
 void SetMsgBoxResponder(MsgBoxResponder responder);
+
+// A window manager shortens a title that its title bar has no room for, and
+// the box of a short message ("エラーです。") showed "エラー 6" as "エ… 6".
+// A box is never narrower than its title in the title bar's font and the
+// room the bar takes besides: the window's buttons (minimise, maximise,
+// close) and its margins, the window's icon among them.
+constexpr int kTitleBarButtonsWidth = 3 * 32;
+constexpr int kTitleBarMargins = 2 * 16;
+// The desktop's font for window titles, bold as most title bars draw it.
+QFont TitleBarFont();
+int MsgBoxMinimumWidth(const QString &title);
 
 // A message box lays out every character it holds, and a line of a megabyte
 // (a program without line breaks, a binary opened by mistake) keeps the

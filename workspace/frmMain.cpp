@@ -417,14 +417,6 @@ void frmMain::UpdateStatusPanels() {
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event) {
-    // Placed again, once, when the window first shows with a frame other
-    // than the one it was placed for.
-    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
-        windowHandle()->removeEventFilter(this);
-        const QMargins frame = windowHandle()->frameMargins();
-        if (frame != m_placedInFrame) PlaceWindow(frame);
-        return QMainWindow::eventFilter(watched, event);
-    }
     if (event->type() == QEvent::MouseButtonPress) {
         for (int i = 0; i < 6; ++i)
             if (watched == m_panels[size_t(i)]) sbStatusBar_PanelClick(i + 1);
@@ -446,9 +438,7 @@ void frmMain::ApplyWindowPlacement() {
     for (int i = 0; i < 4; ++i)
         m_storedTwips[size_t(i)] = GetSettingSingle(kSettings, QString::fromLatin1(kPlacementKeys[i]),
                                                     kPlacementDefaults[i]);
-    // The window manager tells its frame only once the window shows
-    // (showEvent places it again then).
-    PlaceWindow(QMargins());
+    PlaceWithFrame(this, [this](const QMargins &frame) { PlaceWindow(frame); });
 }
 
 void frmMain::PlaceWindow(const QMargins &frame) {
@@ -464,17 +454,8 @@ void frmMain::PlaceWindow(const QMargins &frame) {
         if (applied[i] != std::round(pixels[i])) m_placementTwips[size_t(i)] = float(applied[i] * kTwipsPerPixel);
         m_placementPixels[size_t(i)] = applied[i];
     }
-    m_placedInFrame = frame;
     move(placed.topLeft());
     resize(placed.size());
-}
-
-void frmMain::showEvent(QShowEvent *event) {
-    QMainWindow::showEvent(event);
-    if (!m_frameWatched && windowHandle()) {
-        m_frameWatched = true;
-        windowHandle()->installEventFilter(this);
-    }
 }
 
 void frmMain::SaveWindowPlacement() {

@@ -161,7 +161,6 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void showEvent(QShowEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -193,8 +192,6 @@ private:
     std::array<float, 4> m_storedTwips{};
     std::array<float, 4> m_placementTwips{};
     std::array<int, 4> m_placementPixels{};
-    QMargins m_placedInFrame;
-    bool m_frameWatched = false;
     bool m_unloaded = false;
 };
 

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -61,6 +62,19 @@ TEST_F(frmLineRLineTest, OpensAsOneInstanceAtTheLowerRightInFront) {
     ASSERT_TRUE(w);
     EXPECT_EQ(w->Text1->text(), "");
     EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+// The window stood one title bar too low, and on a laptop's screen, taller
+// than the screen, it covered the main window's menus: it is placed by its
+// outer size, and at the lower right of a small screen it leaves the title
+// and menu bar of a maximised main window free.
+TEST_F(frmLineRLineTest, PlacedAtTheLowerRightFrameAndAll) {
+    frmLineRLine *w = Open();
+    ASSERT_TRUE(w);
+    w->PlaceAtLowerRight(kSmallScreen, kTypicalFrame);
+    const QSize outer = w->size().grownBy(kTypicalFrame);
+    EXPECT_EQ(w->pos(), QPoint(kSmallScreen.width() - 97 - outer.width(), kSmallScreen.height() - 63 - outer.height()));
+    EXPECT_GE(w->pos().y(), kTypicalFrame.top() + m_main->menuBar()->sizeHint().height());
 }
 
 TEST_F(frmLineRLineTest, EnterMovesAlongTheBoxesAndTheInsertGoesToTheCaret) {

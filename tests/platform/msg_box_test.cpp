@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTest>
@@ -102,6 +103,55 @@ TEST(MsgBoxTest, BreakChancesNeverSplitACharacter) {
     EXPECT_TRUE(shown.contains(QStringLiteral("e\u0301\u200B")));
     EXPECT_TRUE(shown.endsWith(QStringLiteral("\u200BBC"))) << "the last character stays with its neighbour";
     EXPECT_EQ(WithLineBreakChances(QString()), QString());
+}
+
+// The width of the real box MsgBox shows.
+int ShownWidth(const QString &prompt, const QString &title) {
+    SetMsgBoxResponder({});
+    int width = 0;
+    QTimer::singleShot(0, [&width] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box);
+        width = box->width();
+        box->done(QMessageBox::Ok);
+    });
+    MsgBox(prompt, vbOKOnly | vbExclamation, title);
+    return width;
+}
+
+// The width the toolkit gives the same box by itself.
+int ToolkitWidth(const QString &prompt, const QString &title) {
+    QMessageBox box;
+    box.setWindowTitle(title);
+    box.setText(prompt);
+    box.setIcon(QMessageBox::Warning);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.show();
+    const int width = box.width();
+    box.hide();
+    return width;
+}
+
+// The box of a short message was narrower than its title: the window
+// manager showed "エラー 6" as "エ… 6".
+TEST(MsgBoxTest, ABoxIsWideEnoughForItsTitleAndNoLongBoxIsMadeNarrower) {
+    QString longText;
+    for (int i = 0; i < 12; ++i) longText += QStringLiteral("N%1 G01 X12.345 Z-6.789 F0.2 ").arg(i * 10, 4, 10, QChar(u'0'));
+    const QString title = QStringLiteral("エラー 6");
+    const int needed = QFontMetrics(TitleBarFont()).horizontalAdvance(title) + kTitleBarButtonsWidth + kTitleBarMargins;
+    const struct {
+        const char *name;
+        QString prompt;
+    } rows[] = {
+        {"short message", QStringLiteral("エラーです。")},
+        {"long message", longText},
+    };
+    for (const auto &row : rows) {
+        const int shown = ShownWidth(row.prompt, title);
+        EXPECT_GE(shown, needed) << row.name;
+        EXPECT_GE(shown, ToolkitWidth(row.prompt, title)) << row.name;
+    }
+    EXPECT_EQ(ShownWidth(longText, title), ToolkitWidth(longText, title)) << "a box wider than its title keeps its width";
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // Shared test fixtures: a private settings file, scripted message boxes and
 // modal dialogs, and a fresh program state for every test.
 
+#include <QMargins>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -23,6 +24,12 @@ class frmMain;
 // The one screen of every test that starts the main window: the desktop a
 // 1920 x 1080 screen leaves windows beside a 40-pixel panel.
 constexpr QRect kTestScreen(0, 0, 1920, 1040);
+
+// The smallest screen the program is meant for: a laptop's.
+constexpr QRect kSmallScreen(0, 0, 1366, 768);
+// What a typical window manager puts around a window: a title bar of about
+// 30 pixels and borders of a few.
+constexpr QMargins kTypicalFrame(4, 30, 4, 4);
 
 // Resets every module's state, points the settings store at an empty file
 // in a temporary folder, puts the screen at kTestScreen and records message
