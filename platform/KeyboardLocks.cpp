@@ -103,10 +103,9 @@ private:
     void KeepSystemLock(const QKeyEvent &key) {
 #ifdef BRENNVIK_HAVE_X11
         if (!OnX11Display()) return;
-        constexpr unsigned kLockMask = 1u << 1;  // the core protocol's Lock modifier
         // A key event carries the modifiers as they were before it.
-        if (key.type() == QEvent::KeyPress) m_systemLockBefore = (key.nativeModifiers() & kLockMask) != 0;
-        X11SetLockMask(kLockMask, m_systemLockBefore);
+        if (key.type() == QEvent::KeyPress) m_systemLockBefore = (key.nativeModifiers() & LockMask) != 0;
+        X11SetLockMask(LockMask, m_systemLockBefore);
 #else
         Q_UNUSED(key);
 #endif

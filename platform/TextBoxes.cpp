@@ -14,6 +14,16 @@ void SelectAllOf(QLineEdit *box) {
     if (!box->text().isEmpty()) box->setSelection(0, int(box->text().size()));
 }
 
+// Alt or Meta held: a menu's or a dialog's access key or a shortcut, never
+// text. AltGr comes without Alt on X11 and as Ctrl+Alt on Windows.
+bool IsCommandChord(Qt::KeyboardModifiers modifiers) {
+    if (!(modifiers & (Qt::AltModifier | Qt::MetaModifier))) return false;
+#ifdef Q_OS_WIN
+    if ((modifiers & Qt::ControlModifier) && (modifiers & Qt::AltModifier)) return false;
+#endif
+    return true;
+}
+
 // A chord reaches a box as a key press only when nothing took it, and the
 // toolkit would type its letter: Alt+F in a speed box made "f150", which
 // reads 0. Every widget that takes typed text takes input methods too.
@@ -30,14 +40,6 @@ protected:
     }
 };
 }  // namespace
-
-bool IsCommandChord(Qt::KeyboardModifiers modifiers) {
-    if (!(modifiers & (Qt::AltModifier | Qt::MetaModifier))) return false;
-#ifdef Q_OS_WIN
-    if ((modifiers & Qt::ControlModifier) && (modifiers & Qt::AltModifier)) return false;
-#endif
-    return true;
-}
 
 void IgnoreUntakenCommandChords() {
     static UntakenChordFilter *filter = nullptr;

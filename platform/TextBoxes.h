@@ -13,12 +13,8 @@ namespace brennvik {
 // click has put its caret down.
 void SelectWholeText(QLineEdit *box, Qt::FocusReason reason = Qt::OtherFocusReason);
 
-// Alt or Meta held: a menu's or a dialog's access key or a shortcut, never
-// text. AltGr comes without Alt on X11 and as Ctrl+Alt on Windows.
-bool IsCommandChord(Qt::KeyboardModifiers modifiers);
-
-// From now on a command chord that no menu, access key or shortcut took
-// types nothing into any box of the program; once is enough.
+// From now on Alt or Meta with a key that no menu, access key or shortcut
+// took types nothing into any box of the program; once is enough.
 void IgnoreUntakenCommandChords();
 
 }  // namespace brennvik
